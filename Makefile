@@ -1,0 +1,37 @@
+# Thin wrapper around CMake: `make run` builds and starts Covermint,
+# `make test` builds and runs every test, `make bench` runs the benchmarks.
+BUILD ?= build
+BUILD_TYPE ?= RelWithDebInfo
+SANITIZE ?=
+JOBS ?= $(shell nproc)
+CMAKE_FLAGS ?=
+
+ifneq ($(SANITIZE),)
+CMAKE_FLAGS += -DCOVERMINT_SANITIZE=ON
+endif
+
+.PHONY: run test bench deps configure build clean asan-test
+
+deps:
+	@bash scripts/install-deps.sh
+
+configure: deps
+	@cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) $(CMAKE_FLAGS) >/dev/null
+
+build: configure
+	@cmake --build $(BUILD) -j $(JOBS)
+
+run: build
+	$(BUILD)/src/covermint $(ARGS)
+
+test: build
+	@bash scripts/run-tests.sh $(BUILD)
+
+asan-test:
+	@$(MAKE) --no-print-directory test BUILD=build-asan SANITIZE=1 BUILD_TYPE=Debug
+
+bench: build
+	@bash scripts/run-benchmarks.sh $(BUILD)
+
+clean:
+	rm -rf build build-asan

@@ -1,0 +1,97 @@
+#pragma once
+// One open label or template: its engine and primitives, header, directory
+// information records, directory display settings, undo history and page size.
+#include "document/DirectoryDisplaySettings.h"
+#include "drawing/CDrawingEngine.h"
+#include "drawing/UndoCommands.h"
+
+#include <QObject>
+#include <QSize>
+#include <QString>
+#include <QStringList>
+#include <memory>
+#include <vector>
+
+class CDocumentDirectoryInformation;
+class ILabelView;
+
+struct CLabelHeaderFields
+{
+    QString description;
+    QString name;
+    QString author;
+    QString created;
+    QString version; // what the last loaded file said
+};
+
+class CCovermintDoc : public QObject
+{
+    Q_OBJECT
+public:
+    CCovermintDoc();
+    ~CCovermintDoc() override;
+
+    CDirectoryDisplaySettings& DisplaySettings() { return m_display; }
+    const CDirectoryDisplaySettings& DisplaySettings() const { return m_display; }
+    CCommandProcessor& CommandProcessor() { return m_commands; }
+    CDrawingEngine& Engine() { return *m_engine; }
+    const CDrawingEngine& Engine() const { return *m_engine; }
+    QSize PageSize() const { return m_pageSize; }
+    void RefreshPageSize();
+
+    // -- header; the setters update the special texts that show the field
+    const CLabelHeaderFields& Header() const { return m_header; }
+    void SetDescription(const QString& v);
+    void SetName(const QString& v);
+    void SetAuthor(const QString& v);
+    void SetCreationDate(const QString& v);
+    void SetHeaderVersion(const QString& v) { m_header.version = v; }
+
+    // -- directory information records (never empty; one per segment name)
+    CDocumentDirectoryInformation* FindDirectoryInformation(const QString& segmentName) const;
+    int CountDirectoryInformation() const { return int(m_records.size()); }
+    QStringList SegmentNames() const;
+    CDocumentDirectoryInformation* AddDirectoryInformation(const QString& segmentName);
+    void SyncDirectoryInformation();
+    const std::vector<std::unique_ptr<CDocumentDirectoryInformation>>& Records() const { return m_records; }
+    // Empties every record's tree, sizes and CDDB texts (after the question).
+    void ClearDirectoryAndCddbData();
+
+    // -- framework side: title, path, modified flag, views
+    QString Title() const { return m_title; }
+    void SetTitle(const QString& title);
+    QString PathName() const { return m_pathName; }
+    void SetPathName(const QString& path);
+    bool IsModified() const { return m_modified; }
+    void SetModifiedFlag(bool modified = true);
+    void AddView(ILabelView* view);
+    void RemoveView(ILabelView* view);
+    const std::vector<ILabelView*>& Views() const { return m_views; }
+    void UpdateAllViews();
+
+    // -- contents
+    void DeleteContents();
+    // Reads a label or template file into this document (messages through
+    // the prompter); the document stays as constructed on failure.
+    bool Load(const QString& path);
+    // Writes the whole label atomically; on failure the old file stays and
+    // error holds a readable reason.
+    bool SaveTo(const QString& path, QString* error = nullptr);
+
+signals:
+    void modifiedChanged(bool modified);
+    void titleChanged(const QString& title);
+    void viewsNeedUpdate();
+
+private:
+    CDirectoryDisplaySettings m_display;
+    CCommandProcessor m_commands{40};
+    QSize m_pageSize{850, 1100};
+    std::unique_ptr<CDrawingEngine> m_engine;
+    std::vector<std::unique_ptr<CDocumentDirectoryInformation>> m_records;
+    CLabelHeaderFields m_header;
+    QString m_title;
+    QString m_pathName;
+    bool m_modified = false;
+    std::vector<ILabelView*> m_views;
+};

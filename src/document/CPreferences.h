@@ -1,0 +1,100 @@
+#pragma once
+// The user's defaults and remembered choices, one process-wide object stored
+// in Covermint.pref in the home folder. Every setter saves the file at once.
+#include "document/DirectoryDisplaySettings.h"
+#include "drawing/FontSpec.h"
+#include "drawing/Geometry.h"
+
+#include <QDateTime>
+#include <QString>
+#include <QStringList>
+
+class CPreferences
+{
+public:
+    // Created and loaded on first use.
+    static CPreferences& Instance();
+    // Drops the object so that the next Instance() loads afresh (tests, and
+    // after the home folder was registered at first start).
+    static void Reset();
+
+    // The home folder with a trailing separator; locates (or creates) the
+    // preferences file on first call. Returns whether the file was found.
+    bool GetHomeFolder(QString& folder);
+    QString HomeFolder();
+    void SetHomeFolder(const QString& folder);
+    QString PreferencesPath();
+
+    bool Save();
+
+    QString LabelDrive() const { return m_labelDrive; }
+    void SetLabelDrive(const QString& v);
+    QString ProxyHost() const { return m_proxyHost; }
+    void SetProxyHost(const QString& v);
+    QString ProxyPassword() const { return m_proxyPassword; }
+    void SetProxyPassword(const QString& v);
+    int ProxyPort() const { return m_proxyPort; }
+    void SetProxyPort(int v);
+    QString ProxyUser() const { return m_proxyUser; }
+    void SetProxyUser(const QString& v);
+    int ProxyInUse() const { return m_proxyInUse; }
+    void SetProxyInUse(int v);
+
+    const CDirectoryDisplaySettings& Display() const { return m_display; }
+    void SetDisplay(const CDirectoryDisplaySettings& v);
+
+    FontSpec Font() const { return m_font; }
+    void SetFont(const FontSpec& v);
+    int PenWidth() const { return m_penWidth; }
+    void SetPenWidth(int v);
+    ColorRef LineColor() const { return m_lineColor; }
+    void SetLineColor(ColorRef v);
+    ColorRef FillColor() const { return m_fillColor; }
+    void SetFillColor(ColorRef v);
+    ColorRef TextColor() const { return m_textColor; }
+    void SetTextColor(ColorRef v);
+    int HollowFill() const { return m_hollowFill; }
+    void SetHollowFill(int v);
+    int ActiveTab() const { return m_activeTab; }
+    void SetActiveTab(int v);
+    QString CurrentCddbSite() const { return m_currentCddbSite; }
+    void SetCurrentCddbSite(const QString& v);
+    QStringList CddbSites() const { return m_cddbSites; }
+    void SetCddbSites(const QStringList& v);
+
+    static QString DefaultCddbSite();
+
+private:
+    CPreferences();
+    void Load();
+    bool LocatePreferencesFile();
+
+    QString m_homeFolder;
+    QString m_labelDrive;
+    QString m_proxyHost;
+    QString m_proxyPassword;
+    int m_proxyPort = 0;
+    QString m_proxyUser;
+    int m_proxyInUse = 0;
+    CDirectoryDisplaySettings m_display;
+    FontSpec m_font;
+    int m_penWidth = 2;
+    ColorRef m_lineColor = 0;
+    ColorRef m_fillColor = MakeColorRef(255, 255, 255);
+    ColorRef m_textColor = 0;
+    int m_hollowFill = 1;
+    int m_activeTab = -1;
+    QString m_currentCddbSite;
+    QStringList m_cddbSites;
+};
+
+// Small shared helpers of the preferences module.
+QString AddTrailingSeparator(const QString& path);
+QString FolderOfPath(const QString& path);
+// "2.0 Bld <build>".
+QString ProgramVersionText();
+// "%A, %B %d, %Y" of today, e.g. "Monday, December 07, 2026".
+QString TodayDateText();
+QString FormatDateText(const QDate& date);
+// The file-date codes %b %B %d %H %I %m %M %p %S %y %Y.
+QString FormatFileDate(const QString& format, const QDateTime& when);

@@ -1,0 +1,25 @@
+#pragma once
+#include <QString>
+
+// How a directory listing is shown; a document's own copy, with the user's
+// defaults in the preferences.
+struct CDirectoryDisplaySettings
+{
+    int dirDepth = 1;
+    double columnWidth = 1.51; // inches
+    int columnSeparators = 1;
+    int underlineRows = 1;
+    int showDirLines = 1;
+    int dirAlwaysBold = 1;
+    int showFiles = 1;
+    int showDirectories = 1;
+    int showSongLength = 0;
+    int showExtension = 1;
+    int showSize = 1;
+    int showFileDate = 0;
+    QString showFileDateFormat;
+    QString sizeUnits = QStringLiteral("K");
+
+    void CopyFromPreferences();
+    bool operator==(const CDirectoryDisplaySettings&) const = default;
+};

@@ -1,0 +1,124 @@
+#pragma once
+// The abstract base of everything drawn on a label.
+#include "drawing/Geometry.h"
+
+#include <QPoint>
+#include <QString>
+#include <memory>
+
+#include <pugixml.hpp>
+
+class CDrawingEngine;
+class QPainter;
+
+class CPrimitive
+{
+public:
+    explicit CPrimitive(CDrawingEngine* owner = nullptr);
+    virtual ~CPrimitive() = default;
+
+    CPrimitive(const CPrimitive&) = delete;
+    CPrimitive& operator=(const CPrimitive&) = delete;
+
+    // The file keyword of the class ("CRectangle", ...), also its PRIMTYPE.
+    virtual const char* TypeName() const = 0;
+
+    // Copies the common fields (and, in subclasses, their own); the copy is
+    // neither selected nor grabbed and keeps its selectable/moveable flags.
+    virtual void Assign(const CPrimitive& other);
+    // Used by reshape undo: brings back the shape of a snapshot taken by Clone.
+    virtual void RestoreShape(const CPrimitive& snapshot) { Assign(snapshot); }
+
+    // Painter coordinates are view units (label units after zoom), y up.
+    virtual int Draw(QPainter& painter);
+    int DrawHandleAt(int x, int y, QPainter& painter);
+    int DrawHandle(QPoint viewPoint, QPainter& painter);
+
+    virtual void MoveBy(int dx, int dy);
+    virtual void BeginCreate(QPoint viewPoint);
+    virtual void TrackCreate(QPoint viewPoint);
+    virtual void EndCreate(QPoint viewPoint);
+
+    int IsSelectable() const { return m_selectable; }
+    void SetSelectable(int v) { m_selectable = v ? 1 : 0; }
+    int IsMoveable() const { return m_moveable; }
+    void SetMoveable(int v) { m_moveable = v ? 1 : 0; }
+
+    virtual QString GetDescription() const;
+    virtual int HitTest(QPoint viewPoint) const;
+    int SelectIfHit(QPoint viewPoint);
+    int SelectIfIntersects(const LRect& labelRect);
+    virtual int GrabHandle(QPoint viewPoint);
+    int IsSelected() const { return m_selected || m_handleGrabbed; }
+    int IsHandleGrabbed() const { return m_handleGrabbed; }
+    void SetSelected(int v);
+    void SettleSelection();
+    int IsOverlapExempt() const { return m_overlapExempt; }
+    virtual int Intersects(const LRect& labelRect) const;
+
+    QString GetName() const { return m_name; }
+    void SetName(const QString& name) { m_name = name; }
+    QString GetSegmentName() const { return m_segmentName; }
+    void SetSegmentName(const QString& name) { m_segmentName = name; }
+
+    // Storing: element is the DRAWINGENGINE element and the class appends its
+    // PRIMITIVE element there. Loading: element is the PRIMITIVE element.
+    virtual int Persist(bool storing, pugi::xml_node element);
+    virtual std::shared_ptr<CPrimitive> Clone() const = 0;
+
+    virtual QPoint GetTopLeft() const { return QPoint(0, 0); }
+    virtual QPoint GetBottomRight() const { return QPoint(0, 0); }
+    // Box-shaped primitives (rectangle family, image, text) expose their two
+    // corners to the Properties dialog; others return false.
+    virtual bool GetCorners(QPoint& c1, QPoint& c2) const;
+    virtual void SetCorners(QPoint c1, QPoint c2);
+    virtual bool IsDirectorySegment() const { return false; }
+
+    CDrawingEngine* Owner() const { return m_owner; }
+    void SetOwner(CDrawingEngine* owner) { m_owner = owner; }
+
+    ColorRef LineColor() const { return m_lineColor; }
+    void SetLineColor(ColorRef c) { m_lineColor = c; }
+    ColorRef FillColor() const { return m_fillColor; }
+    void SetFillColor(ColorRef c) { m_fillColor = c; }
+    ColorRef TextColor() const { return m_textColor; }
+    void SetTextColor(ColorRef c) { m_textColor = c; }
+    int CreatedFromTemplate() const { return m_createdFromTemplate; }
+    void SetCreatedFromTemplate(int v) { m_createdFromTemplate = v; }
+    QPoint GrabbedPoint() const { return m_grabbedPoint; }
+
+protected:
+    // Writes PRIMITIVE under the engine element with the common content and
+    // PRIMTYPE; returns the new element (null when element is null).
+    pugi::xml_node BeginStore(pugi::xml_node engineElement);
+    void MarkModified() const;
+    // The engine's grab tolerance, and the view point in label units.
+    int GrabTolerance() const;
+    QPoint ToLabel(QPoint viewPoint) const;
+    QPoint ToView(QPoint labelPoint) const;
+    // Tests the four corners of a box in the order (x1,y1), (x2,y1), (x2,y2),
+    // (x1,y2) and grabs the first near one.
+    int GrabBoxCorner(QPoint viewPoint, QPoint c1, QPoint c2);
+    // Moves the corner under the grabbed point (tested (x1,y1), (x2,y2),
+    // (x2,y1), (x1,y2)); the grabbed point follows. False when none matches.
+    bool MoveGrabbedCorner(QPoint& c1, QPoint& c2, int dx, int dy);
+
+    CDrawingEngine* m_owner = nullptr;
+    int m_selected = 0;
+    QPoint m_grabbedPoint;
+    int m_handleGrabbed = 0;
+    int m_overlapExempt = 0;
+    QString m_name;
+    QString m_segmentName;
+    int m_selectable = 1;
+    int m_moveable = 1;
+    ColorRef m_lineColor = 0;
+    ColorRef m_fillColor = MakeColorRef(255, 255, 255);
+    ColorRef m_textColor = 0;
+    int m_createdFromTemplate = 0;
+};
+
+using PrimitivePtr = std::shared_ptr<CPrimitive>;
+
+// Grab tolerance in label units at a zoom percentage.
+int GrabToleranceAtZoom(int zoomPercent);

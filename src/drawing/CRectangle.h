@@ -1,0 +1,91 @@
+#pragma once
+// The shape family: rectangle, rounded rectangle, ellipse and line, all made
+// of two corners, a pen width and a hollow-fill flag.
+#include "drawing/CPrimitive.h"
+
+class CRectangle : public CPrimitive
+{
+public:
+    CRectangle(int penWidth, CDrawingEngine* owner);
+    CRectangle();
+
+    const char* TypeName() const override { return "CRectangle"; }
+    void Assign(const CPrimitive& other) override;
+    int Draw(QPainter& painter) override;
+    void MoveBy(int dx, int dy) override;
+    void BeginCreate(QPoint viewPoint) override;
+    void TrackCreate(QPoint viewPoint) override;
+    void EndCreate(QPoint viewPoint) override;
+    QString GetDescription() const override;
+    int HitTest(QPoint viewPoint) const override;
+    int GrabHandle(QPoint viewPoint) override;
+    int Intersects(const LRect& labelRect) const override;
+    int Persist(bool storing, pugi::xml_node element) override;
+    std::shared_ptr<CPrimitive> Clone() const override;
+    QPoint GetTopLeft() const override;
+    QPoint GetBottomRight() const override;
+    bool GetCorners(QPoint& c1, QPoint& c2) const override;
+    void SetCorners(QPoint c1, QPoint c2) override;
+
+    void AssignRectangle(const CRectangle& other);
+    LRect GetRect() const { return LRect(m_corner1, m_corner2); }
+    int HollowFill() const { return m_hollowFill; }
+    void SetHollowFill(int v) { m_hollowFill = v ? 1 : 0; }
+    int PenWidth() const { return m_penWidth; }
+    void SetPenWidth(int w) { m_penWidth = w; }
+    int UsesDragBoxPen() const { return m_dragBox; }
+    void MarkDragBox(int v);
+
+protected:
+    // The kind's name in the status text ("Rectangle", "Ellipse", ...).
+    virtual QString DescriptionName() const { return QStringLiteral("Rectangle"); }
+    // The outline-and-fill painting of the kind; the pen is already set.
+    virtual void DrawShape(QPainter& painter, QPoint v1, QPoint v2);
+    virtual void DrawHandles(QPainter& painter, QPoint v1, QPoint v2);
+    QString BoxDescription() const;
+
+    QPoint m_corner1;
+    QPoint m_corner2;
+    int m_penWidth = 1;
+    int m_hollowFill = 1;
+    int m_dragBox = 0;
+};
+
+class CRoundedRect : public CRectangle
+{
+public:
+    using CRectangle::CRectangle;
+    const char* TypeName() const override { return "CRoundedRect"; }
+    std::shared_ptr<CPrimitive> Clone() const override;
+
+protected:
+    QString DescriptionName() const override { return QStringLiteral("Rounded Rectangle"); }
+    void DrawShape(QPainter& painter, QPoint v1, QPoint v2) override;
+};
+
+class CEllipse : public CRectangle
+{
+public:
+    using CRectangle::CRectangle;
+    const char* TypeName() const override { return "CEllipse"; }
+    std::shared_ptr<CPrimitive> Clone() const override;
+
+protected:
+    QString DescriptionName() const override { return QStringLiteral("Ellipse"); }
+    void DrawShape(QPainter& painter, QPoint v1, QPoint v2) override;
+};
+
+class CLine : public CRectangle
+{
+public:
+    using CRectangle::CRectangle;
+    const char* TypeName() const override { return "CLine"; }
+    std::shared_ptr<CPrimitive> Clone() const override;
+    QString GetDescription() const override;
+    int HitTest(QPoint viewPoint) const override;
+    int Intersects(const LRect& labelRect) const override;
+
+protected:
+    void DrawShape(QPainter& painter, QPoint v1, QPoint v2) override;
+    void DrawHandles(QPainter& painter, QPoint v1, QPoint v2) override;
+};

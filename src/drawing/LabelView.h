@@ -1,0 +1,10 @@
+#pragma once
+// What the model needs from a window that shows a label: its zoom and a way to
+// ask for a repaint. Implemented by the label view; absent when headless.
+class ILabelView
+{
+public:
+    virtual ~ILabelView() = default;
+    virtual int ZoomPercent() const = 0;
+    virtual void InvalidateView(bool erase) = 0;
+};
