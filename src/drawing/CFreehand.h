@@ -1,0 +1,41 @@
+#pragma once
+// A stroke drawn with the mouse: an open polyline through every point the
+// mouse reported while the Freehand tool was dragged.
+#include "drawing/CPrimitive.h"
+
+#include <vector>
+
+class CFreehand : public CPrimitive
+{
+public:
+    CFreehand(int penWidth, CDrawingEngine* owner);
+    CFreehand();
+
+    const char* TypeName() const override { return "CFreehand"; }
+    void Assign(const CPrimitive& other) override;
+    int Draw(QPainter& painter) override;
+    void MoveBy(int dx, int dy) override;
+    void BeginCreate(QPoint viewPoint) override;
+    void TrackCreate(QPoint viewPoint) override;
+    void EndCreate(QPoint viewPoint) override;
+    QString GetDescription() const override;
+    int HitTest(QPoint viewPoint) const override;
+    int GrabHandle(QPoint viewPoint) override;
+    int Intersects(const LRect& labelRect) const override;
+    int Persist(bool storing, pugi::xml_node element) override;
+    std::shared_ptr<CPrimitive> Clone() const override;
+    QPoint GetTopLeft() const override;
+    QPoint GetBottomRight() const override;
+
+    void AssignFreehand(const CFreehand& other);
+    int PenWidth() const { return m_penWidth; }
+    void SetPenWidth(int w) { m_penWidth = w; }
+    const std::vector<QPoint>& Points() const { return m_points; }
+    void SetPoint(int index, int x, int y);
+    void RemovePoint(int index);
+    LRect GetBounds() const;
+
+private:
+    int m_penWidth = 1;
+    std::vector<QPoint> m_points;
+};

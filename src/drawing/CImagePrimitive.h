@@ -1,0 +1,57 @@
+#pragma once
+// A JPEG or BMP picture stretched to its box. Files store only the picture's
+// name (relative to the home folder where possible); pixels are decoded again
+// on loading and copying.
+#include "drawing/CPrimitive.h"
+
+#include <QImage>
+#include <vector>
+
+class CImagePrimitive : public CPrimitive
+{
+public:
+    explicit CImagePrimitive(CDrawingEngine* owner);
+    CImagePrimitive();
+
+    const char* TypeName() const override { return "CImagePrimitive"; }
+    void Assign(const CPrimitive& other) override;
+    void RestoreShape(const CPrimitive& snapshot) override;
+    int Draw(QPainter& painter) override;
+    void MoveBy(int dx, int dy) override;
+    QString GetDescription() const override;
+    int HitTest(QPoint viewPoint) const override;
+    int GrabHandle(QPoint viewPoint) override;
+    int Intersects(const LRect& labelRect) const override;
+    int Persist(bool storing, pugi::xml_node element) override;
+    std::shared_ptr<CPrimitive> Clone() const override;
+    QPoint GetTopLeft() const override;
+    QPoint GetBottomRight() const override;
+    bool GetCorners(QPoint& c1, QPoint& c2) const override;
+    void SetCorners(QPoint c1, QPoint c2) override;
+
+    void AssignImage(const CImagePrimitive& other);
+    // By the name's last three characters: "jpg" or "bmp", any case.
+    bool LoadFile(const QString& fileName);
+    bool LoadJpeg(const QString& fileName);
+    bool LoadBmp(const QString& fileName);
+    // Takes bottom-up BGR pixels; the box becomes the natural size at (0, 0).
+    void SetImage(const QString& fileName, std::vector<unsigned char> bgrBottomUp, int width, int height);
+    void ClearImage();
+
+    QString FileName() const { return m_fileName; }
+    int Width() const { return m_width; }
+    int Height() const { return m_height; }
+    bool HasPixels() const { return !m_pixels.empty(); }
+    const std::vector<unsigned char>& Pixels() const { return m_pixels; }
+    int IsBmp() const { return m_isBmp; }
+
+private:
+    int m_isBmp = 0;
+    QString m_fileName;
+    std::vector<unsigned char> m_pixels; // BGR, bottom row first, unpadded
+    int m_width = 0;
+    int m_height = 0;
+    QPoint m_corner1;
+    QPoint m_corner2;
+    QImage m_cache; // converted once, drawn many times
+};

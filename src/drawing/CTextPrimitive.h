@@ -1,0 +1,51 @@
+#pragma once
+// A piece of text, one or more CR LF separated lines, in one font, colour,
+// rotation and justification, anchored at its top-left point. A special name
+// binds it to header, CDDB or disk data, or today's date.
+#include "drawing/CPrimitive.h"
+#include "drawing/FontSpec.h"
+
+#include <QStringList>
+
+class CTextPrimitive : public CPrimitive
+{
+public:
+    explicit CTextPrimitive(CDrawingEngine* owner);
+    CTextPrimitive();
+
+    const char* TypeName() const override { return "CTextPrimitive"; }
+    void Assign(const CPrimitive& other) override;
+    int Draw(QPainter& painter) override;
+    void MoveBy(int dx, int dy) override;
+    void BeginCreate(QPoint viewPoint) override;
+    QString GetDescription() const override;
+    int HitTest(QPoint viewPoint) const override;
+    int GrabHandle(QPoint) override { return 0; }
+    int Intersects(const LRect& labelRect) const override;
+    int Persist(bool storing, pugi::xml_node element) override;
+    std::shared_ptr<CPrimitive> Clone() const override;
+    QPoint GetTopLeft() const override;
+    QPoint GetBottomRight() const override;
+    bool GetCorners(QPoint& c1, QPoint& c2) const override;
+    void SetCorners(QPoint c1, QPoint c2) override;
+
+    QString Text() const { return m_text; }
+    void SetText(const QString& text) { m_text = text; }
+    const FontSpec& Font() const { return m_font; }
+    void SetFont(const FontSpec& font) { m_font = font; }
+    QPoint Anchor() const { return m_anchor; }
+    QPoint ExtentCorner() const { return m_extent; }
+    // The box in label units used for hit tests, selection and status text.
+    LRect BoundingBox() const;
+
+    // The special names in the order the "Advanced Text Object" list shows them.
+    static const QStringList& SpecialNames();
+    // "<Label Name>" and so on; empty for "None" and "Current Date".
+    static QString Placeholder(const QString& specialName);
+
+private:
+    FontSpec m_font;
+    QString m_text;
+    QPoint m_anchor;
+    QPoint m_extent;
+};
