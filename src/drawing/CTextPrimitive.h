@@ -42,10 +42,26 @@ public:
     static const QStringList& SpecialNames();
     // "<Label Name>" and so on; empty for "None" and "Current Date".
     static QString Placeholder(const QString& specialName);
+    static QString NoneName() { return QStringLiteral("None"); }
+    static QString CurrentDateName() { return QStringLiteral("Current Date"); }
+
+    // The quarter turn (0, 90, 180 or 270) that drawing uses for a stored
+    // rotation of any value.
+    static int QuarterTurn(int rotation);
+    // How many times text was laid out and measured, by all text primitives;
+    // drawing unchanged text at an unchanged zoom does not add to it.
+    static long MeasureCount();
 
 private:
+    struct Layout;
+    std::shared_ptr<const Layout> LayoutFor(const QString& shown, int zoom);
+
     FontSpec m_font;
     QString m_text;
     QPoint m_anchor;
+    // Anchor plus the unturned size of the text in label units, as measured
+    // at the last drawing; equal to the anchor before the first drawing.
     QPoint m_extent;
+    // The last measurement, shared with clones (it is never changed once made).
+    std::shared_ptr<const Layout> m_layout;
 };

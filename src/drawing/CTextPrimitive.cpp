@@ -1,0 +1,364 @@
+#include "drawing/CTextPrimitive.h"
+
+#include "document/CPreferences.h"
+#include "document/XmlValues.h"
+#include "drawing/CDrawingEngine.h"
+#include "drawing/DrawingDefaults.h"
+
+#include <QColor>
+#include <QFontMetrics>
+#include <QPainter>
+#include <QStaticText>
+#include <QVector>
+#include <cmath>
+#include <utility>
+
+namespace {
+
+long g_measureCount = 0;
+
+// Sizes a hand-edited file may hold (0, negative, not a number, 10,000) are
+// drawn at the nearest of these limits, so the font engine never sees a
+// height of zero or one of many thousand pixels.
+constexpr double kMinPointSize = 1.0;
+constexpr double kMaxPointSize = 1440.0; // 20 inches, taller than any page
+
+FontSpec DrawableFont(FontSpec spec)
+{
+    if (!(spec.pointSize >= kMinPointSize))
+        spec.pointSize = kMinPointSize;
+    else if (spec.pointSize > kMaxPointSize)
+        spec.pointSize = kMaxPointSize;
+    return spec;
+}
+
+// The box covered by text w wide and h high laid out from origin (its
+// top-left) and turned counter-clockwise about it; y grows upward.
+LRect TurnedBox(QPoint origin, int w, int h, int turn)
+{
+    const int x = origin.x();
+    const int y = origin.y();
+    switch (turn) {
+    case 90:
+        return LRect(x, y + w, x + h, y);
+    case 180:
+        return LRect(x - w, y + h, x, y);
+    case 270:
+        return LRect(x - h, y, x, y - w);
+    default:
+        return LRect(x, y, x + w, y - h);
+    }
+}
+
+QStringList SplitLines(QString text)
+{
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    return text.split(QLatin1Char('\n'));
+}
+
+QColor ToQColor(ColorRef c)
+{
+    return QColor(RedOf(c), GreenOf(c), BlueOf(c));
+}
+
+struct SpecialEntry
+{
+    QString name;
+    QString placeholder;
+};
+
+const std::vector<SpecialEntry>& SpecialEntries()
+{
+    static const std::vector<SpecialEntry> entries = {
+        {QStringLiteral("None"), QString()},
+        {QStringLiteral("CDDB Disk Title"), QStringLiteral("<CDDB Disk Title>")},
+        {QStringLiteral("CDDB Track Listing"), QStringLiteral("<CDDB Track Listing>")},
+        {QStringLiteral("CDDB Extended Disk Information"), QStringLiteral("<CDDB Extended Disk Information>")},
+        {QStringLiteral("CDDB Extended Track Information"), QStringLiteral("<CDDB Extended Track Information>")},
+        // The placeholder really lacks the parenthesis after "Total".
+        {QStringLiteral("Disk Size (Freespace/Total)"), QStringLiteral("<Disk Size (Freespace/Total>")},
+        {QStringLiteral("Label Name"), QStringLiteral("<Label Name>")},
+        {QStringLiteral("Label Description"), QStringLiteral("<Label Description>")},
+        {QStringLiteral("Label Author"), QStringLiteral("<Label Author>")},
+        {QStringLiteral("Label Create Date"), QStringLiteral("<Label Create Date>")},
+        {QStringLiteral("Current Date"), QString()},
+    };
+    return entries;
+}
+
+} // namespace
+
+// Text laid out once for a font and zoom: lines, their widths and the whole
+// size, all in view units.
+struct CTextPrimitive::Layout
+{
+    QString text;
+    FontSpec spec;
+    int zoom = 0;
+    QFont font;
+    QVector<QStaticText> lines;
+    QVector<int> widths;
+    int lineSpacing = 0;
+    QSize size;
+
+    bool Matches(const QString& t, const FontSpec& s, int z) const
+    {
+        return zoom == z && spec == s && text == t;
+    }
+};
+
+CTextPrimitive::CTextPrimitive(CDrawingEngine* owner)
+    : CPrimitive(owner)
+    , m_font(CPreferences::Instance().Font())
+    , m_text(QStringLiteral("<New Text>"))
+{
+    m_lineColor = CDrawingDefaults::Instance().TextColor();
+    m_fillColor = CDrawingDefaults::Instance().FillColor();
+}
+
+CTextPrimitive::CTextPrimitive()
+    : CPrimitive(nullptr)
+    , m_font(CPreferences::Instance().Font())
+    , m_text(QStringLiteral("<New Text>"))
+{
+}
+
+void CTextPrimitive::Assign(const CPrimitive& other)
+{
+    if (&other == this)
+        return;
+    CPrimitive::Assign(other);
+    if (const auto* text = dynamic_cast<const CTextPrimitive*>(&other)) {
+        m_text = text->m_text;
+        m_anchor = text->m_anchor;
+        m_extent = text->m_extent;
+        m_font = text->m_font;
+        m_layout = text->m_layout;
+    }
+}
+
+std::shared_ptr<const CTextPrimitive::Layout> CTextPrimitive::LayoutFor(const QString& shown, int zoom)
+{
+    if (m_layout && m_layout->Matches(shown, m_font, zoom))
+        return m_layout;
+
+    ++g_measureCount;
+    auto layout = std::make_shared<Layout>();
+    layout->text = shown;
+    layout->spec = m_font;
+    layout->zoom = zoom;
+    layout->font = m_owner->CreateScaledFont(DrawableFont(m_font));
+    if (layout->font.pixelSize() < 1)
+        layout->font.setPixelSize(1);
+
+    const QFontMetrics metrics(layout->font);
+    layout->lineSpacing = metrics.lineSpacing();
+    int width = 0;
+    for (const QString& line : SplitLines(shown)) {
+        QStaticText staticLine(line);
+        staticLine.setTextFormat(Qt::PlainText);
+        staticLine.setPerformanceHint(QStaticText::AggressiveCaching);
+        layout->lines.push_back(staticLine);
+        layout->widths.push_back(metrics.horizontalAdvance(line));
+        width = std::max(width, layout->widths.back());
+    }
+    layout->size = QSize(width, layout->lineSpacing * int(layout->lines.size()));
+    m_layout = std::move(layout);
+    return m_layout;
+}
+
+int CTextPrimitive::Draw(QPainter& painter)
+{
+    if (m_name == CurrentDateName())
+        m_text = TodayDateText();
+    // An empty text still needs a box to be found and selected by.
+    const QString shown = m_text.isEmpty() ? QStringLiteral(" ") : m_text;
+    if (!m_owner)
+        return 1;
+
+    const auto layout = LayoutFor(shown, m_owner->ZoomPercent());
+    const QSize size = layout->size;
+    m_extent = m_anchor + QPoint(m_owner->ToLabel(size.width()), -m_owner->ToLabel(size.height()));
+
+    const int turn = QuarterTurn(m_font.rotation);
+    const QPoint origin = m_owner->ToView(m_anchor);
+
+    // Lay out in a frame with y downward so glyphs are never mirrored, turned
+    // about the text's top-left.
+    painter.save();
+    painter.translate(origin);
+    painter.scale(1, -1);
+    painter.rotate(-turn);
+    painter.setFont(layout->font);
+    painter.setPen(ToQColor(m_textColor));
+    painter.setBackgroundMode(Qt::TransparentMode);
+    for (int i = 0; i < layout->lines.size(); ++i) {
+        int x = 0;
+        if (m_font.justification == FontSpec::JustifyRight)
+            x = size.width() - layout->widths[i];
+        else if (m_font.justification == FontSpec::JustifyCenter)
+            x = (size.width() - layout->widths[i]) / 2;
+        painter.drawStaticText(QPointF(x, i * layout->lineSpacing), layout->lines[i]);
+    }
+    painter.restore();
+
+    if (IsSelected()) {
+        const LRect box = TurnedBox(origin, size.width(), size.height(), turn);
+        DrawHandleAt(box.right, box.top, painter);
+        DrawHandleAt(box.right, box.bottom, painter);
+        DrawHandleAt(box.left, box.bottom, painter);
+        DrawHandleAt(box.left, box.top, painter);
+    }
+    return 1;
+}
+
+void CTextPrimitive::MoveBy(int dx, int dy)
+{
+    MarkModified();
+    if (m_handleGrabbed) {
+        // Only a moved anchor outlives the next drawing, which measures the
+        // extent again: reshaping never scales text.
+        MoveGrabbedCorner(m_anchor, m_extent, dx, dy);
+        return;
+    }
+    m_anchor += QPoint(dx, dy);
+    m_extent += QPoint(dx, dy);
+}
+
+void CTextPrimitive::BeginCreate(QPoint viewPoint)
+{
+    m_anchor = ToLabel(viewPoint);
+    m_extent = m_anchor;
+}
+
+LRect CTextPrimitive::BoundingBox() const
+{
+    const int w = m_extent.x() - m_anchor.x();
+    const int h = m_anchor.y() - m_extent.y();
+    return TurnedBox(m_anchor, w, h, QuarterTurn(m_font.rotation));
+}
+
+QString CTextPrimitive::GetDescription() const
+{
+    const LRect box = BoundingBox();
+    const double x1 = box.MinX() / 100.0;
+    const double x2 = box.MaxX() / 100.0;
+    const double y1 = std::min(std::abs(box.top), std::abs(box.bottom)) / 100.0;
+    const double y2 = std::max(std::abs(box.top), std::abs(box.bottom)) / 100.0;
+    const QString head = m_name.isEmpty() ? QStringLiteral("Text : ") : QStringLiteral("Text(%1) : ").arg(m_name);
+    return head + QString::asprintf("(%5.1f,%5.1f ) x (%5.1f,%5.1f )   ", x1, y1, x2, y2) + m_font.faceName
+        + QString::asprintf(" %6.1f points", m_font.pointSize);
+}
+
+int CTextPrimitive::HitTest(QPoint viewPoint) const
+{
+    if (!m_owner)
+        return 0;
+    const LRect box = BoundingBox();
+    return PointInBox(QPoint(box.left, box.top), QPoint(box.right, box.bottom), ToLabel(viewPoint)) ? 1 : 0;
+}
+
+int CTextPrimitive::Intersects(const LRect& labelRect) const
+{
+    return RectsIntersect(BoundingBox().Normalized(), labelRect.Normalized()) ? 1 : 0;
+}
+
+int CTextPrimitive::Persist(bool storing, pugi::xml_node element)
+{
+    if (!element)
+        return 0;
+    if (storing) {
+        pugi::xml_node primitive = BeginStore(element);
+        if (!primitive)
+            return 0;
+        WriteReal(primitive, "PTSIZE", m_font.pointSize);
+        WriteString(primitive, "FACENAME", m_font.faceName);
+        WriteString(primitive, "TEXT", m_text);
+        WriteInt(primitive, "ROTATION", m_font.rotation);
+        WriteInt(primitive, "JUSTIFICATION", m_font.justification);
+        WriteInt(primitive, "FONTATTR", m_font.attributes);
+        WritePoint(primitive, m_anchor);
+        return 1;
+    }
+
+    CPrimitive::Persist(false, element);
+    ReadReal(element, "PTSIZE", m_font.pointSize);
+    ReadString(element, "FACENAME", m_font.faceName);
+    ReadString(element, "TEXT", m_text);
+    ReadInt(element, "ROTATION", m_font.rotation);
+    ReadInt(element, "JUSTIFICATION", m_font.justification);
+    ReadInt(element, "FONTATTR", m_font.attributes);
+    ReadPoint(element.child("POINT"), m_anchor);
+    // The size is known only once the text has been drawn.
+    m_extent = m_anchor;
+    m_layout.reset();
+    return 1;
+}
+
+std::shared_ptr<CPrimitive> CTextPrimitive::Clone() const
+{
+    auto copy = std::make_shared<CTextPrimitive>();
+    copy->Assign(*this);
+    return copy;
+}
+
+QPoint CTextPrimitive::GetTopLeft() const
+{
+    return QPoint(std::min(m_anchor.x(), m_extent.x()), std::max(m_anchor.y(), m_extent.y()));
+}
+
+QPoint CTextPrimitive::GetBottomRight() const
+{
+    return QPoint(std::max(m_anchor.x(), m_extent.x()), std::min(m_anchor.y(), m_extent.y()));
+}
+
+bool CTextPrimitive::GetCorners(QPoint& c1, QPoint& c2) const
+{
+    c1 = m_anchor;
+    c2 = m_extent;
+    return true;
+}
+
+void CTextPrimitive::SetCorners(QPoint c1, QPoint c2)
+{
+    m_anchor = c1;
+    m_extent = c2;
+}
+
+const QStringList& CTextPrimitive::SpecialNames()
+{
+    static const QStringList names = [] {
+        QStringList list;
+        for (const SpecialEntry& entry : SpecialEntries())
+            list << entry.name;
+        return list;
+    }();
+    return names;
+}
+
+QString CTextPrimitive::Placeholder(const QString& specialName)
+{
+    for (const SpecialEntry& entry : SpecialEntries()) {
+        if (entry.name == specialName)
+            return entry.placeholder;
+    }
+    return QString();
+}
+
+int CTextPrimitive::QuarterTurn(int rotation)
+{
+    const int degrees = ((rotation % 360) + 360) % 360;
+    if (degrees >= 269)
+        return 270;
+    if (degrees >= 179)
+        return 180;
+    if (degrees >= 89)
+        return 90;
+    return 0;
+}
+
+long CTextPrimitive::MeasureCount()
+{
+    return g_measureCount;
+}
