@@ -5,7 +5,6 @@
 #include "drawing/CDrawingEngine.h"
 #include "drawing/DrawingDefaults.h"
 
-#include <QColor>
 #include <QFontMetrics>
 #include <QPainter>
 #include <QStaticText>
@@ -17,20 +16,8 @@ namespace {
 
 long g_measureCount = 0;
 
-// Sizes a hand-edited file may hold (0, negative, not a number, 10,000) are
-// drawn at the nearest of these limits, so the font engine never sees a
-// height of zero or one of many thousand pixels.
 constexpr double kMinPointSize = 1.0;
 constexpr double kMaxPointSize = 1440.0; // 20 inches, taller than any page
-
-FontSpec DrawableFont(FontSpec spec)
-{
-    if (!(spec.pointSize >= kMinPointSize))
-        spec.pointSize = kMinPointSize;
-    else if (spec.pointSize > kMaxPointSize)
-        spec.pointSize = kMaxPointSize;
-    return spec;
-}
 
 // The box covered by text w wide and h high laid out from origin (its
 // top-left) and turned counter-clockwise about it; y grows upward.
@@ -55,11 +42,6 @@ QStringList SplitLines(QString text)
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
     return text.split(QLatin1Char('\n'));
-}
-
-QColor ToQColor(ColorRef c)
-{
-    return QColor(RedOf(c), GreenOf(c), BlueOf(c));
 }
 
 struct SpecialEntry
@@ -170,7 +152,7 @@ std::shared_ptr<const CTextPrimitive::Layout> CTextPrimitive::LayoutFor(const QS
 
 int CTextPrimitive::Draw(QPainter& painter)
 {
-    if (m_name == CurrentDateName())
+    if (m_name == SpecialName(Special::CurrentDate))
         m_text = TodayDateText();
     // An empty text still needs a box to be found and selected by.
     const QString shown = m_text.isEmpty() ? QStringLiteral(" ") : m_text;
@@ -191,7 +173,7 @@ int CTextPrimitive::Draw(QPainter& painter)
     painter.scale(1, -1);
     painter.rotate(-turn);
     painter.setFont(layout->font);
-    painter.setPen(ToQColor(m_textColor));
+    painter.setPen(ColorOf(m_textColor));
     painter.setBackgroundMode(Qt::TransparentMode);
     for (int i = 0; i < layout->lines.size(); ++i) {
         int x = 0;
@@ -222,8 +204,8 @@ void CTextPrimitive::MoveBy(int dx, int dy)
         MoveGrabbedCorner(m_anchor, m_extent, dx, dy);
         return;
     }
-    m_anchor += QPoint(dx, dy);
-    m_extent += QPoint(dx, dy);
+    m_anchor = ShiftPoint(m_anchor, dx, dy);
+    m_extent = ShiftPoint(m_extent, dx, dy);
 }
 
 void CTextPrimitive::BeginCreate(QPoint viewPoint)
@@ -290,6 +272,7 @@ int CTextPrimitive::Persist(bool storing, pugi::xml_node element)
     ReadInt(element, "JUSTIFICATION", m_font.justification);
     ReadInt(element, "FONTATTR", m_font.attributes);
     ReadPoint(element.child("POINT"), m_anchor);
+    m_anchor = ClampPoint(m_anchor);
     // The size is known only once the text has been drawn.
     m_extent = m_anchor;
     m_layout.reset();
@@ -298,9 +281,7 @@ int CTextPrimitive::Persist(bool storing, pugi::xml_node element)
 
 std::shared_ptr<CPrimitive> CTextPrimitive::Clone() const
 {
-    auto copy = std::make_shared<CTextPrimitive>();
-    copy->Assign(*this);
-    return copy;
+    return CloneOf(*this);
 }
 
 QPoint CTextPrimitive::GetTopLeft() const
@@ -322,8 +303,13 @@ bool CTextPrimitive::GetCorners(QPoint& c1, QPoint& c2) const
 
 void CTextPrimitive::SetCorners(QPoint c1, QPoint c2)
 {
-    m_anchor = c1;
-    m_extent = c2;
+    m_anchor = ClampPoint(c1);
+    m_extent = ClampPoint(c2);
+}
+
+QString CTextPrimitive::SpecialName(Special special)
+{
+    return SpecialEntries()[size_t(special)].name;
 }
 
 const QStringList& CTextPrimitive::SpecialNames()
@@ -344,6 +330,15 @@ QString CTextPrimitive::Placeholder(const QString& specialName)
             return entry.placeholder;
     }
     return QString();
+}
+
+FontSpec CTextPrimitive::DrawableFont(FontSpec spec)
+{
+    if (!(spec.pointSize >= kMinPointSize))
+        spec.pointSize = kMinPointSize;
+    else if (spec.pointSize > kMaxPointSize)
+        spec.pointSize = kMaxPointSize;
+    return spec;
 }
 
 int CTextPrimitive::QuarterTurn(int rotation)

@@ -38,13 +38,29 @@ public:
     // The box in label units used for hit tests, selection and status text.
     LRect BoundingBox() const;
 
-    // The special names in the order the "Advanced Text Object" list shows them.
+    // The special names, in the order the "Advanced Text Object" list shows them.
+    enum class Special {
+        None,
+        CddbDiskTitle,
+        CddbTrackListing,
+        CddbExtendedDiskInformation,
+        CddbExtendedTrackInformation,
+        DiskSize,
+        LabelName,
+        LabelDescription,
+        LabelAuthor,
+        LabelCreateDate,
+        CurrentDate,
+    };
+    static QString SpecialName(Special special);
     static const QStringList& SpecialNames();
-    // "<Label Name>" and so on; empty for "None" and "Current Date".
+    // "<Label Name>" and so on; empty for "None", "Current Date" and others.
     static QString Placeholder(const QString& specialName);
-    static QString NoneName() { return QStringLiteral("None"); }
-    static QString CurrentDateName() { return QStringLiteral("Current Date"); }
 
+    // The spec with a point size that can be drawn: sizes a hand-edited file
+    // may hold (0, negative, not a number, 10,000) become the nearest of
+    // 1 and 1440 points, so no font of zero or of many thousand pixels is made.
+    static FontSpec DrawableFont(FontSpec spec);
     // The quarter turn (0, 90, 180 or 270) that drawing uses for a stored
     // rotation of any value.
     static int QuarterTurn(int rotation);
