@@ -3,8 +3,10 @@
 // name (relative to the home folder where possible); pixels are decoded again
 // on loading and copying.
 #include "drawing/CPrimitive.h"
+#include "drawing/DecodedPicture.h"
 
 #include <QImage>
+#include <memory>
 #include <vector>
 
 class CImagePrimitive : public CPrimitive
@@ -41,14 +43,20 @@ public:
     QString FileName() const { return m_fileName; }
     int Width() const { return m_width; }
     int Height() const { return m_height; }
-    bool HasPixels() const { return !m_pixels.empty(); }
-    const std::vector<unsigned char>& Pixels() const { return m_pixels; }
+    bool HasPixels() const { return m_pixels && !m_pixels->empty(); }
+    const std::vector<unsigned char>& Pixels() const;
     int IsBmp() const { return m_isBmp; }
 
 private:
+    // Converts a decoded picture to the stored form and shows it at its
+    // natural size; the name is kept absolute.
+    void StorePicture(const QString& fileName, CDecodedPicture&& picture);
+    void LoadStoredName(const QString& storedName);
+
     int m_isBmp = 0;
     QString m_fileName;
-    std::vector<unsigned char> m_pixels; // BGR, bottom row first, unpadded
+    // BGR, bottom row first, unpadded; shared by copies, never changed.
+    std::shared_ptr<const std::vector<unsigned char>> m_pixels;
     int m_width = 0;
     int m_height = 0;
     QPoint m_corner1;

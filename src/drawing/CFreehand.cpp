@@ -1,0 +1,213 @@
+#include "drawing/CFreehand.h"
+
+#include "document/XmlValues.h"
+#include "drawing/CDrawingEngine.h"
+
+#include <QColor>
+#include <QPainter>
+#include <QPen>
+#include <QPolygon>
+#include <algorithm>
+
+CFreehand::CFreehand(int penWidth, CDrawingEngine* owner)
+    : CPrimitive(owner), m_penWidth(penWidth)
+{
+    // Directory segments never treat a stroke as an obstacle.
+    m_overlapExempt = 1;
+}
+
+CFreehand::CFreehand()
+{
+    m_overlapExempt = 1;
+}
+
+void CFreehand::Assign(const CPrimitive& other)
+{
+    if (const auto* stroke = dynamic_cast<const CFreehand*>(&other))
+        AssignFreehand(*stroke);
+    else
+        CPrimitive::Assign(other);
+}
+
+void CFreehand::AssignFreehand(const CFreehand& other)
+{
+    if (&other == this)
+        return;
+    CPrimitive::Assign(other);
+    m_penWidth = other.m_penWidth;
+    m_points = other.m_points;
+}
+
+std::shared_ptr<CPrimitive> CFreehand::Clone() const
+{
+    auto copy = std::make_shared<CFreehand>();
+    copy->AssignFreehand(*this);
+    return copy;
+}
+
+int CFreehand::Draw(QPainter& painter)
+{
+    if (!m_owner || m_points.empty())
+        return 0;
+    painter.save();
+    // Width 0 is Qt's one-pixel cosmetic pen, which is what a width that
+    // rounds to nothing should draw. Round caps make a press without movement
+    // show as a dot.
+    QPen pen(QColor(RedOf(m_lineColor), GreenOf(m_lineColor), BlueOf(m_lineColor)),
+             std::max(0, m_owner->ToView(m_penWidth)), Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+    painter.setPen(pen);
+    painter.setBrush(Qt::NoBrush);
+    QPolygon line;
+    line.reserve(int(m_points.size()));
+    for (const QPoint& p : m_points)
+        line << ToView(p);
+    painter.drawPolyline(line);
+    if (IsSelected()) {
+        for (const QPoint& p : line)
+            DrawHandle(p, painter);
+    }
+    painter.restore();
+    return 1;
+}
+
+void CFreehand::MoveBy(int dx, int dy)
+{
+    MarkModified();
+    const QPoint delta(dx, dy);
+    if (!m_handleGrabbed) {
+        for (QPoint& p : m_points)
+            p += delta;
+        return;
+    }
+    auto grabbed = std::find(m_points.begin(), m_points.end(), m_grabbedPoint);
+    if (grabbed == m_points.end())
+        return;
+    *grabbed += delta;
+    m_grabbedPoint = *grabbed;
+}
+
+void CFreehand::BeginCreate(QPoint viewPoint)
+{
+    m_points.push_back(ToLabel(viewPoint));
+}
+
+void CFreehand::TrackCreate(QPoint viewPoint)
+{
+    if (!m_owner)
+        return;
+    m_points.push_back(ToLabel(viewPoint));
+    if (ILabelView* view = m_owner->View())
+        view->InvalidateView(false);
+}
+
+void CFreehand::EndCreate(QPoint viewPoint)
+{
+    if (!m_owner)
+        return;
+    m_points.push_back(ToLabel(viewPoint));
+    m_owner->UpdateAllViews();
+}
+
+QString CFreehand::GetDescription() const
+{
+    return QString::asprintf("Freehand : %d points", int(m_points.size()));
+}
+
+int CFreehand::HitTest(QPoint viewPoint) const
+{
+    if (!m_owner)
+        return 0;
+    const QPoint p = ToLabel(viewPoint);
+    for (size_t i = 1; i < m_points.size(); ++i) {
+        if (PointOnSegment(m_points[i - 1], m_points[i], p))
+            return 1;
+    }
+    return 0;
+}
+
+int CFreehand::GrabHandle(QPoint viewPoint)
+{
+    if (!IsSelectable())
+        return 0;
+    const int t = GrabTolerance();
+    const QPoint p = ToLabel(viewPoint);
+    int found = 0;
+    // The last near point wins, so a later point drawn over earlier ones is
+    // the one that moves.
+    for (const QPoint& q : m_points) {
+        if (std::abs(p.x() - q.x()) < t && std::abs(p.y() - q.y()) < t) {
+            m_grabbedPoint = q;
+            m_handleGrabbed = 1;
+            found = 1;
+        }
+    }
+    return found;
+}
+
+int CFreehand::Intersects(const LRect& labelRect) const
+{
+    if (m_points.size() < 2)
+        return 1;
+    LRect box = GetBounds();
+    // A flat stroke still needs an area to meet the drag box.
+    if (box.top == box.bottom)
+        box.top += 1;
+    if (box.left == box.right)
+        box.right += 1;
+    return RectsIntersect(box, labelRect) ? 1 : 0;
+}
+
+LRect CFreehand::GetBounds() const
+{
+    if (m_points.empty())
+        return LRect(0, 0, 0, 0);
+    auto [minX, maxX] = std::minmax_element(m_points.begin(), m_points.end(),
+                                            [](QPoint a, QPoint b) { return a.x() < b.x(); });
+    auto [minY, maxY] = std::minmax_element(m_points.begin(), m_points.end(),
+                                            [](QPoint a, QPoint b) { return a.y() < b.y(); });
+    return LRect(minX->x(), maxY->y(), maxX->x(), minY->y());
+}
+
+QPoint CFreehand::GetTopLeft() const
+{
+    const LRect b = GetBounds();
+    return QPoint(b.left, b.top);
+}
+
+QPoint CFreehand::GetBottomRight() const
+{
+    const LRect b = GetBounds();
+    return QPoint(b.right, b.bottom);
+}
+
+void CFreehand::SetPoint(int index, int x, int y)
+{
+    if (index < 0 || index >= int(m_points.size()))
+        return;
+    m_points[size_t(index)] = QPoint(x, y);
+}
+
+void CFreehand::RemovePoint(int index)
+{
+    if (index < 0 || index >= int(m_points.size()))
+        return;
+    m_points.erase(m_points.begin() + index);
+}
+
+int CFreehand::Persist(bool storing, pugi::xml_node element)
+{
+    if (!element)
+        return 0;
+    if (storing) {
+        pugi::xml_node node = BeginStore(element);
+        WriteInt(node, "PENWIDTH", m_penWidth);
+        for (const QPoint& p : m_points)
+            WritePoint(node, p);
+        return 1;
+    }
+    CPrimitive::Persist(false, element);
+    ReadInt(element, "PENWIDTH", m_penWidth);
+    for (const QPoint& p : ReadPoints(element))
+        m_points.push_back(p);
+    return 1;
+}

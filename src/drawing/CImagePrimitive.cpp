@@ -1,0 +1,360 @@
+#include "drawing/CImagePrimitive.h"
+
+#include "document/CPreferences.h"
+#include "document/XmlValues.h"
+#include "drawing/BmpReader.h"
+#include "drawing/CDrawingEngine.h"
+#include "drawing/JpegReader.h"
+#include "platform/Prompter.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QPainter>
+#include <algorithm>
+#include <cstdlib>
+
+namespace {
+
+const QString kImagesFolder = QStringLiteral("Images/");
+
+// Splits at the last separator of either kind, so names written on another
+// system still give their bare file name.
+void SplitName(const QString& path, QString& folder, QString& name)
+{
+    const int cut = std::max(path.lastIndexOf(QLatin1Char('/')), path.lastIndexOf(QLatin1Char('\\')));
+    folder = path.left(cut + 1);
+    name = path.mid(cut + 1);
+}
+
+bool EndsWith(const QString& name, const char* ending)
+{
+    return name.right(3).compare(QLatin1String(ending), Qt::CaseInsensitive) == 0;
+}
+
+// In place: RGB top row first becomes BGR bottom row first.
+void ToBgrBottomUp(std::vector<unsigned char>& pixels, int width, int height)
+{
+    const std::size_t rowBytes = std::size_t(width) * 3;
+    for (int top = 0, bottom = height - 1; top < bottom; ++top, --bottom) {
+        std::swap_ranges(pixels.begin() + std::ptrdiff_t(top * rowBytes),
+                         pixels.begin() + std::ptrdiff_t((top + 1) * rowBytes),
+                         pixels.begin() + std::ptrdiff_t(bottom * rowBytes));
+    }
+    for (std::size_t i = 0; i + 2 < pixels.size(); i += 3)
+        std::swap(pixels[i], pixels[i + 2]);
+}
+
+QImage ToDrawable(const std::vector<unsigned char>& bgrBottomUp, int width, int height)
+{
+    QImage image(width, height, QImage::Format_RGB32);
+    if (image.isNull())
+        return image;
+    const std::size_t rowBytes = std::size_t(width) * 3;
+    for (int y = 0; y < height; ++y) {
+        const unsigned char* in = bgrBottomUp.data() + std::size_t(height - 1 - y) * rowBytes;
+        auto* out = reinterpret_cast<QRgb*>(image.scanLine(y));
+        for (int x = 0; x < width; ++x, in += 3)
+            out[x] = qRgb(in[2], in[1], in[0]);
+    }
+    return image;
+}
+
+// A dragged coordinate is taken only while it stays strictly on its side of
+// the opposite one, so the box never turns over or collapses.
+int MoveAxisWithoutFlip(int value, int opposite, int delta)
+{
+    const int moved = value + delta;
+    if ((value < opposite && moved < opposite) || (value > opposite && moved > opposite))
+        return moved;
+    return value;
+}
+
+} // namespace
+
+CImagePrimitive::CImagePrimitive(CDrawingEngine* owner) : CPrimitive(owner) {}
+
+CImagePrimitive::CImagePrimitive() = default;
+
+const std::vector<unsigned char>& CImagePrimitive::Pixels() const
+{
+    static const std::vector<unsigned char> none;
+    return m_pixels ? *m_pixels : none;
+}
+
+void CImagePrimitive::Assign(const CPrimitive& other)
+{
+    if (const auto* image = dynamic_cast<const CImagePrimitive*>(&other))
+        AssignImage(*image);
+    else
+        CPrimitive::Assign(other);
+}
+
+void CImagePrimitive::AssignImage(const CImagePrimitive& other)
+{
+    if (&other == this)
+        return;
+    CPrimitive::Assign(other);
+    m_isBmp = other.m_isBmp;
+    m_fileName = other.m_fileName;
+    m_width = other.m_width;
+    m_height = other.m_height;
+    m_corner1 = other.m_corner1;
+    m_corner2 = other.m_corner2;
+    m_pixels = other.m_pixels;
+    m_cache = other.m_cache;
+    // A copy shows the picture at its natural size where the source's
+    // corner 1 was. The pixels are shared rather than decoded again, so a
+    // copy never fails or asks anything when the file has gone since; a
+    // source without a picture keeps its box.
+    if (HasPixels()) {
+        m_corner2 = m_corner1 + QPoint(m_width, -m_height);
+    }
+}
+
+void CImagePrimitive::RestoreShape(const CPrimitive& snapshot)
+{
+    // Reshape undo: only the box changed, so the pixels stay.
+    const auto* image = dynamic_cast<const CImagePrimitive*>(&snapshot);
+    if (!image)
+        return;
+    m_corner1 = image->m_corner1;
+    m_corner2 = image->m_corner2;
+    SetSelected(0);
+}
+
+std::shared_ptr<CPrimitive> CImagePrimitive::Clone() const
+{
+    auto copy = std::make_shared<CImagePrimitive>();
+    copy->AssignImage(*this);
+    return copy;
+}
+
+bool CImagePrimitive::LoadFile(const QString& fileName)
+{
+    if (EndsWith(fileName, "jpg"))
+        return LoadJpeg(fileName);
+    if (EndsWith(fileName, "bmp"))
+        return LoadBmp(fileName);
+    return false;
+}
+
+bool CImagePrimitive::LoadJpeg(const QString& fileName)
+{
+    JpegResult result = ReadJpegFile(fileName);
+    switch (result.status) {
+    case JpegStatus::Ok:
+        StorePicture(fileName, std::move(result.picture));
+        return true;
+    case JpegStatus::CannotOpen:
+        Prompter().ShowMessage(QStringLiteral("JPEG :\nCan't open %1\n").arg(fileName), CPrompter::Icon::Error);
+        return false;
+    case JpegStatus::TooLarge:
+        Prompter().ShowMessage(QStringLiteral("JpegFile :\nOut of memory"), CPrompter::Icon::Error);
+        return false;
+    case JpegStatus::Failed:
+        break;
+    }
+    Prompter().ShowMessage(QStringLiteral("JPEG :\n%1\n%2\n").arg(fileName, result.detail), CPrompter::Icon::Error);
+    return false;
+}
+
+bool CImagePrimitive::LoadBmp(const QString& fileName)
+{
+    BmpResult result = ReadBmpFile(fileName);
+    if (!result.Ok() || result.picture.rgb.empty()) {
+        Prompter().ShowMessage(result.message, CPrompter::Icon::Error);
+        return false;
+    }
+    StorePicture(fileName, std::move(result.picture));
+    return true;
+}
+
+void CImagePrimitive::StorePicture(const QString& fileName, CDecodedPicture&& picture)
+{
+    ToBgrBottomUp(picture.rgb, picture.width, picture.height);
+    SetImage(QDir::cleanPath(QFileInfo(fileName).absoluteFilePath()), std::move(picture.rgb), picture.width,
+             picture.height);
+}
+
+void CImagePrimitive::SetImage(const QString& fileName, std::vector<unsigned char> bgrBottomUp, int width, int height)
+{
+    m_fileName = fileName;
+    m_isBmp = EndsWith(fileName, "bmp") ? 1 : 0;
+    m_width = width;
+    m_height = height;
+    m_corner1 = QPoint(0, 0);
+    m_corner2 = QPoint(width, -height);
+    m_cache = ToDrawable(bgrBottomUp, width, height);
+    m_pixels = std::make_shared<const std::vector<unsigned char>>(std::move(bgrBottomUp));
+}
+
+void CImagePrimitive::ClearImage()
+{
+    m_isBmp = 0;
+    m_pixels.reset();
+    m_cache = QImage();
+    m_width = 0;
+    m_height = 0;
+}
+
+int CImagePrimitive::Draw(QPainter& painter)
+{
+    if (!m_owner || !HasPixels())
+        return 0;
+    const QPoint v1 = ToView(m_corner1);
+    const int w = m_owner->ToView(std::abs(m_corner2.x() - m_corner1.x()));
+    const int h = m_owner->ToView(std::abs(m_corner2.y() - m_corner1.y()));
+    painter.save();
+    // The painter has y up; flip locally so the picture's top row is at
+    // corner 1 and it extends right and down from there.
+    painter.translate(v1);
+    painter.scale(1, -1);
+    painter.drawImage(QRectF(0, 0, w, h), m_cache);
+    painter.restore();
+    if (IsSelected()) {
+        const QPoint v2 = ToView(m_corner2);
+        DrawHandleAt(v2.x(), v1.y(), painter);
+        DrawHandleAt(v2.x(), v2.y(), painter);
+        DrawHandleAt(v1.x(), v2.y(), painter);
+        DrawHandleAt(v1.x(), v1.y(), painter);
+    }
+    return 1;
+}
+
+void CImagePrimitive::MoveBy(int dx, int dy)
+{
+    MarkModified();
+    if (!m_handleGrabbed) {
+        m_corner1 += QPoint(dx, dy);
+        m_corner2 += QPoint(dx, dy);
+        return;
+    }
+    QPoint& c1 = m_corner1;
+    QPoint& c2 = m_corner2;
+    int* x = nullptr;
+    int* y = nullptr;
+    const QPoint g = m_grabbedPoint;
+    if (g == c1) {
+        x = &c1.rx(), y = &c1.ry();
+    } else if (g == c2) {
+        x = &c2.rx(), y = &c2.ry();
+    } else if (g == QPoint(c2.x(), c1.y())) {
+        x = &c2.rx(), y = &c1.ry();
+    } else if (g == QPoint(c1.x(), c2.y())) {
+        x = &c1.rx(), y = &c2.ry();
+    } else {
+        return;
+    }
+    const int oppositeX = x == &c1.rx() ? c2.x() : c1.x();
+    const int oppositeY = y == &c1.ry() ? c2.y() : c1.y();
+    *x = MoveAxisWithoutFlip(*x, oppositeX, dx);
+    *y = MoveAxisWithoutFlip(*y, oppositeY, dy);
+    m_grabbedPoint = QPoint(*x, *y);
+}
+
+QString CImagePrimitive::GetDescription() const
+{
+    const int minX = std::min(m_corner1.x(), m_corner2.x());
+    const int maxX = std::max(m_corner1.x(), m_corner2.x());
+    const int minY = std::min(std::abs(m_corner1.y()), std::abs(m_corner2.y()));
+    const int maxY = std::max(std::abs(m_corner1.y()), std::abs(m_corner2.y()));
+    return QString::asprintf("Image : (%5.1f,%5.1f ) x (%5.1f,%5.1f )   w = %5.1f h = %5.1f", minX / 100.0,
+                             minY / 100.0, maxX / 100.0, maxY / 100.0, (maxX - minX) / 100.0, (maxY - minY) / 100.0);
+}
+
+int CImagePrimitive::HitTest(QPoint viewPoint) const
+{
+    if (!m_owner)
+        return 0;
+    return PointInBox(m_corner1, m_corner2, ToLabel(viewPoint)) ? 1 : 0;
+}
+
+int CImagePrimitive::GrabHandle(QPoint viewPoint)
+{
+    if (!IsSelectable())
+        return 0;
+    return GrabBoxCorner(viewPoint, m_corner1, m_corner2);
+}
+
+int CImagePrimitive::Intersects(const LRect& labelRect) const
+{
+    return RectsIntersect(LRect(m_corner1, m_corner2), labelRect) ? 1 : 0;
+}
+
+QPoint CImagePrimitive::GetTopLeft() const
+{
+    return QPoint(std::min(m_corner1.x(), m_corner2.x()), std::max(m_corner1.y(), m_corner2.y()));
+}
+
+QPoint CImagePrimitive::GetBottomRight() const
+{
+    return QPoint(std::max(m_corner1.x(), m_corner2.x()), std::min(m_corner1.y(), m_corner2.y()));
+}
+
+bool CImagePrimitive::GetCorners(QPoint& c1, QPoint& c2) const
+{
+    c1 = m_corner1;
+    c2 = m_corner2;
+    return true;
+}
+
+void CImagePrimitive::SetCorners(QPoint c1, QPoint c2)
+{
+    m_corner1 = c1;
+    m_corner2 = c2;
+}
+
+int CImagePrimitive::Persist(bool storing, pugi::xml_node element)
+{
+    if (!element)
+        return 0;
+    if (storing) {
+        const QString home = CPreferences::Instance().HomeFolder();
+        pugi::xml_node node = BeginStore(element);
+        QString folder, name;
+        SplitName(m_fileName, folder, name);
+        // Relative to the home folder where possible, so labels and their
+        // pictures can move together; written with the stored backslashes.
+        QString stored = m_fileName;
+        if (folder == home)
+            stored = QStringLiteral(".\\") + name;
+        else if (folder == home + kImagesFolder)
+            stored = QStringLiteral(".\\Images\\") + name;
+        WriteString(node, "FILENAME", stored);
+        WriteTwoPoints(node, m_corner1, m_corner2);
+        return 1;
+    }
+    CPrimitive::Persist(false, element);
+    QString stored;
+    ReadString(element, "FILENAME", stored);
+    LoadStoredName(stored);
+    // The stored box wins over the natural size the load gave.
+    pugi::xml_node first = element.child("POINT");
+    if (first) {
+        ReadPoint(first, m_corner1);
+        if (pugi::xml_node second = first.next_sibling("POINT"))
+            ReadPoint(second, m_corner2);
+    }
+    return 1;
+}
+
+void CImagePrimitive::LoadStoredName(const QString& storedName)
+{
+    const QString home = CPreferences::Instance().HomeFolder();
+    QString folder, name;
+    SplitName(storedName, folder, name);
+    folder.replace(QLatin1Char('\\'), QLatin1Char('/'));
+    m_fileName = storedName;
+    if (folder == QLatin1String("./"))
+        m_fileName = home + name;
+    else if (folder == QLatin1String("./") + kImagesFolder)
+        m_fileName = home + kImagesFolder + name;
+
+    for (const QString& candidate : {m_fileName, home + name, home + kImagesFolder + name}) {
+        if (QFileInfo(candidate).isFile()) {
+            LoadFile(candidate);
+            return;
+        }
+    }
+    Prompter().ShowMessage(QStringLiteral("Missing filename %1").arg(name), CPrompter::Icon::Warning);
+}
