@@ -8,6 +8,7 @@
 #include "drawing/UndoCommands.h"
 
 #include <QFont>
+#include <QPen>
 #include <QSize>
 #include <QStringList>
 #include <memory>
@@ -113,6 +114,12 @@ public:
     // a painter's scaling applies to them like to every other coordinate.
     QFont CreateScaledFont(const FontSpec& spec) const;
     static QFont CreateUnscaledFont(const FontSpec& spec);
+    // Shared pens, widths in view units: a line pen of a width and colour
+    // (cosmetic one pixel when the width is 0), the light-grey drag-box pen
+    // and the black handle pen.
+    static QPen LinePen(int viewWidth, ColorRef color);
+    static QPen DragBoxPen();
+    static QPen HandlePen();
 
     // -- persistence of the DRAWINGENGINE element under the document root
     void Persist(bool storing, pugi::xml_node root);
@@ -132,6 +139,10 @@ public:
 
 private:
     void DrawPageOutline(QPainter& painter, QSize pageSize);
+    // Applies change to every selected primitive of a kind; marks the
+    // document modified when there was one.
+    template <class Kind, class Change>
+    void ChangeSelected(Change change);
 
     CCovermintDoc* m_document;
     ILabelView* m_view = nullptr;

@@ -10,6 +10,7 @@
 
 class CDrawingEngine;
 class QPainter;
+class QPen;
 
 class CPrimitive
 {
@@ -32,6 +33,8 @@ public:
     // Painter coordinates are view units (label units after zoom), y up.
     virtual int Draw(QPainter& painter);
     int DrawHandleAt(int x, int y, QPainter& painter);
+    // A handle square of 4 view units half-size; filled black when it sits on
+    // the grabbed point. Nothing without an owner or while printing.
     int DrawHandle(QPoint viewPoint, QPainter& painter);
 
     virtual void MoveBy(int dx, int dy);
@@ -61,8 +64,10 @@ public:
     QString GetSegmentName() const { return m_segmentName; }
     void SetSegmentName(const QString& name) { m_segmentName = name; }
 
-    // Storing: element is the DRAWINGENGINE element and the class appends its
-    // PRIMITIVE element there. Loading: element is the PRIMITIVE element.
+    // Concrete classes: storing is given the DRAWINGENGINE element and appends
+    // a PRIMITIVE element there (BeginStore); loading is given the PRIMITIVE
+    // element. This base reads or writes the common content of a PRIMITIVE
+    // element. 0 without an element, else 1.
     virtual int Persist(bool storing, pugi::xml_node element);
     virtual std::shared_ptr<CPrimitive> Clone() const = 0;
 
@@ -87,10 +92,22 @@ public:
     void SetCreatedFromTemplate(int v) { m_createdFromTemplate = v; }
     QPoint GrabbedPoint() const { return m_grabbedPoint; }
 
+    // Clone helper: a fresh T assigned from source.
+    template <class T>
+    static std::shared_ptr<CPrimitive> CloneOf(const T& source)
+    {
+        auto copy = std::make_shared<T>();
+        copy->Assign(source);
+        return copy;
+    }
+
 protected:
     // Writes PRIMITIVE under the engine element with the common content and
     // PRIMTYPE; returns the new element (null when element is null).
     pugi::xml_node BeginStore(pugi::xml_node engineElement);
+    // The owner's line pen for a width in label units (cosmetic when the
+    // zoomed width rounds to 0).
+    QPen LinePen(int penWidth) const;
     void MarkModified() const;
     // The engine's grab tolerance, and the view point in label units.
     int GrabTolerance() const;

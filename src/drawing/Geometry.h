@@ -1,6 +1,7 @@
 #pragma once
 // Label-unit geometry: integer hundredths of an inch, x right, y up; the
 // page's top-left corner is (0, 0) and the page lies at x >= 0, y <= 0.
+#include <QColor>
 #include <QPoint>
 #include <algorithm>
 #include <cstdint>
@@ -44,7 +45,16 @@ bool PointInBox(QPoint a, QPoint b, QPoint p);
 bool PointOnSegment(QPoint a, QPoint b, QPoint p);
 
 // Single precision, rounded half away from zero: the one rounding rule of zoom.
+// Values beyond the int range saturate; NaN gives 0.
 int RoundHalfAway(float v);
+
+// Coordinates are kept within +-10,000 inches so that zooming, moving and
+// hit tests never overflow, whatever a file or a long drag supplies.
+constexpr int kMaxLabelCoordinate = 1000000;
+int ClampCoordinate(long long v);
+QPoint ClampPoint(QPoint p);
+// p + (dx, dy), kept within the coordinate range.
+QPoint ShiftPoint(QPoint p, int dx, int dy);
 
 // 24-bit colour, red in bits 0-7, green 8-15, blue 16-23.
 using ColorRef = std::uint32_t;
@@ -55,3 +65,4 @@ constexpr ColorRef MakeColorRef(int r, int g, int b)
 constexpr int RedOf(ColorRef c) { return int(c & 0xff); }
 constexpr int GreenOf(ColorRef c) { return int((c >> 8) & 0xff); }
 constexpr int BlueOf(ColorRef c) { return int((c >> 16) & 0xff); }
+inline QColor ColorOf(ColorRef c) { return QColor(RedOf(c), GreenOf(c), BlueOf(c)); }

@@ -82,6 +82,7 @@ public:
     bool Redo() override;
 
 private:
+    void Restore(CPrimitive& primitive, const CPrimitive& state);
     CDrawingEngine* m_engine;
     PrimitivePtr m_before;
     PrimitivePtr m_after;

@@ -1,0 +1,638 @@
+#include "drawing/CDrawingEngine.h"
+
+#include "document/CCovermintDoc.h"
+#include "document/XmlValues.h"
+#include "drawing/CFreehand.h"
+#include "drawing/CImagePrimitive.h"
+#include "drawing/CRectangle.h"
+#include "drawing/CTextPrimitive.h"
+#include "drawing/DrawingDefaults.h"
+
+#include <QPaintDevice>
+#include <QPainter>
+#include <algorithm>
+#include <cmath>
+
+namespace {
+int g_instanceCount = 0;
+bool g_printing = false;
+std::vector<PrimitivePtr> g_clipboard;
+
+constexpr int kPasteDx = 5;
+constexpr int kPasteDy = -5;
+constexpr int kShadowWidth = 20;
+constexpr int kPageOutlineWidth = 3;
+constexpr int kMaxFontHeight = 100000; // label units
+
+// A copy that belongs to no engine, for the clipboard: it must not point at
+// a document that may be closed before the copy is pasted.
+PrimitivePtr DetachedClone(const CPrimitive& primitive)
+{
+    PrimitivePtr copy = primitive.Clone();
+    if (copy)
+        copy->SetOwner(nullptr);
+    return copy;
+}
+
+// Point size to label units (1/100 inch), truncated and at least 1.
+int FontHeightInLabelUnits(double pointSize)
+{
+    if (!(pointSize > 0.0))
+        return 1;
+    const double height = std::trunc(pointSize / 72.0 * 100.0);
+    return int(std::clamp(height, 1.0, double(kMaxFontHeight)));
+}
+
+QFont StyledFont(const FontSpec& spec, int pixelSize)
+{
+    QFont font;
+    if (!spec.faceName.isEmpty())
+        font.setFamily(spec.faceName);
+    font.setPixelSize(std::max(1, pixelSize));
+    font.setWeight((spec.attributes & FontSpec::Bold) ? QFont::Bold : QFont::Normal);
+    font.setItalic(spec.attributes & FontSpec::Italic);
+    font.setUnderline(spec.attributes & FontSpec::Underline);
+    font.setStrikeOut(spec.attributes & FontSpec::StrikeOut);
+    return font;
+}
+
+// Restores the zoom and the printing flag however rendering ends.
+class PrintingScope
+{
+public:
+    PrintingScope(int& zoomOverride, bool printing)
+        : m_zoomOverride(zoomOverride)
+    {
+        g_printing = printing;
+        m_zoomOverride = printing ? 100 : 0;
+    }
+    ~PrintingScope()
+    {
+        m_zoomOverride = 0;
+        g_printing = false;
+    }
+    PrintingScope(const PrintingScope&) = delete;
+    PrintingScope& operator=(const PrintingScope&) = delete;
+
+private:
+    int& m_zoomOverride;
+};
+} // namespace
+
+CDrawingEngine::CDrawingEngine(CCovermintDoc* document)
+    : m_document(document)
+{
+    if (g_instanceCount++ == 0)
+        CDrawingDefaults::Instance().LoadFromPreferences();
+}
+
+CDrawingEngine::~CDrawingEngine()
+{
+    --g_instanceCount;
+}
+
+// ------------------------------------------------------------------ the list
+
+bool CDrawingEngine::Contains(const CPrimitive* primitive) const
+{
+    return IndexOf(primitive) < int(m_primitives.size());
+}
+
+int CDrawingEngine::IndexOf(const CPrimitive* primitive) const
+{
+    const auto it = std::find_if(m_primitives.begin(), m_primitives.end(),
+                                 [primitive](const PrimitivePtr& p) { return p.get() == primitive; });
+    return int(it - m_primitives.begin());
+}
+
+PrimitivePtr CDrawingEngine::FirstSelected() const
+{
+    for (const PrimitivePtr& p : m_primitives)
+        if (p->IsSelected())
+            return p;
+    return nullptr;
+}
+
+bool CDrawingEngine::CanRestack() const
+{
+    bool anySelected = false;
+    bool anyUnselected = false;
+    for (const PrimitivePtr& p : m_primitives)
+        (p->IsSelected() ? anySelected : anyUnselected) = true;
+    return anySelected && anyUnselected;
+}
+
+void CDrawingEngine::Append(PrimitivePtr primitive)
+{
+    InsertAt(std::move(primitive), int(m_primitives.size()));
+}
+
+void CDrawingEngine::InsertAt(PrimitivePtr primitive, int index)
+{
+    if (!primitive || Contains(primitive.get()))
+        return;
+    primitive->SetOwner(this);
+    index = std::clamp(index, 0, int(m_primitives.size()));
+    m_primitives.insert(m_primitives.begin() + index, std::move(primitive));
+}
+
+void CDrawingEngine::Remove(const CPrimitive* primitive)
+{
+    std::erase_if(m_primitives, [primitive](const PrimitivePtr& p) { return p.get() == primitive; });
+}
+
+void CDrawingEngine::DeleteAll()
+{
+    m_primitives.clear();
+    gesturePrimitive.reset();
+}
+
+// ----------------------------------------------------------------- selection
+
+void CDrawingEngine::SelectAt(QPoint viewPoint, bool shift)
+{
+    for (auto it = m_primitives.rbegin(); it != m_primitives.rend(); ++it) {
+        if ((*it)->GrabHandle(viewPoint)) {
+            DeselectAll(); // this also drops the grab just made
+            (*it)->GrabHandle(viewPoint);
+            return;
+        }
+    }
+    for (auto it = m_primitives.rbegin(); it != m_primitives.rend(); ++it) {
+        CPrimitive& hit = **it;
+        if (!hit.HitTest(viewPoint))
+            continue;
+        if (shift) {
+            hit.SetSelected(hit.IsSelected() ? 0 : 1);
+        } else if (!hit.IsSelected()) {
+            DeselectAll();
+            hit.SetSelected(1);
+        }
+        return;
+    }
+    if (!shift)
+        DeselectAll();
+}
+
+void CDrawingEngine::SelectInRect(const LRect& labelRect, bool shift)
+{
+    if (!shift)
+        DeselectAll();
+    for (auto it = m_primitives.rbegin(); it != m_primitives.rend(); ++it)
+        (*it)->SelectIfIntersects(labelRect);
+}
+
+void CDrawingEngine::SelectAll()
+{
+    for (const PrimitivePtr& p : m_primitives)
+        p->SetSelected(1);
+}
+
+bool CDrawingEngine::DeselectAll()
+{
+    bool any = false;
+    for (const PrimitivePtr& p : m_primitives) {
+        if (p->IsSelected()) {
+            p->SetSelected(0);
+            any = true;
+        }
+    }
+    return any;
+}
+
+void CDrawingEngine::SettleAll()
+{
+    for (const PrimitivePtr& p : m_primitives)
+        if (p->IsSelected())
+            p->SettleSelection();
+}
+
+// ------------------------------------------------------------------- editing
+
+void CDrawingEngine::MoveSelected(int dx, int dy)
+{
+    if (m_pendingMove)
+        m_pendingMove->AddOffset(dx, dy);
+    for (const PrimitivePtr& p : m_primitives) {
+        if (!p->IsSelected() || !p->IsMoveable())
+            continue;
+        // The reshape snapshot must be taken before the first change.
+        if (m_pendingReshape && p->IsHandleGrabbed() && !m_pendingReshape->GetPrimitive())
+            m_pendingReshape->SetPrimitive(p);
+        p->MoveBy(dx, dy);
+        if (m_pendingMove && !p->IsHandleGrabbed())
+            m_pendingMove->AddPrimitive(p);
+    }
+}
+
+void CDrawingEngine::DeleteSelected()
+{
+    auto command = std::make_unique<CUndoDeleteCommand>(this);
+    for (std::size_t i = 0; i < m_primitives.size();) {
+        if (m_primitives[i]->IsSelected()) {
+            command->AddPrimitive(m_primitives[i]);
+            m_primitives.erase(m_primitives.begin() + std::ptrdiff_t(i));
+        } else {
+            ++i;
+        }
+    }
+    if (command->Count() == 0)
+        return;
+    MarkModified();
+    SubmitCommand(std::move(command));
+}
+
+void CDrawingEngine::Restack(RestackKind kind)
+{
+    const std::vector<PrimitivePtr> before = m_primitives;
+    const auto selected = [](const PrimitivePtr& p) { return p->IsSelected() != 0; };
+    const int n = int(m_primitives.size());
+    switch (kind) {
+    case RestackKind::Raise:
+        // Top down: an unselected primitive drops below a selected one under it.
+        for (int i = n - 1; i > 0; --i)
+            if (!selected(m_primitives[i]) && selected(m_primitives[i - 1]))
+                std::swap(m_primitives[i], m_primitives[i - 1]);
+        break;
+    case RestackKind::Lower:
+        for (int i = 0; i + 1 < n; ++i)
+            if (!selected(m_primitives[i]) && selected(m_primitives[i + 1]))
+                std::swap(m_primitives[i], m_primitives[i + 1]);
+        break;
+    case RestackKind::MoveToTop:
+        std::stable_partition(m_primitives.begin(), m_primitives.end(), [&](const PrimitivePtr& p) { return !selected(p); });
+        break;
+    case RestackKind::MoveToBottom:
+        std::stable_partition(m_primitives.begin(), m_primitives.end(), selected);
+        break;
+    }
+    // The stacking order is saved with the label, so a change must be saved.
+    if (m_primitives != before)
+        MarkModified();
+}
+
+void CDrawingEngine::SetSelectedMoveable(int v)
+{
+    for (const PrimitivePtr& p : m_primitives)
+        if (p->IsSelected())
+            p->SetMoveable(v);
+    MarkModified();
+}
+
+void CDrawingEngine::SetSelectable(int v)
+{
+    for (const PrimitivePtr& p : m_primitives)
+        if (v || p->IsSelected())
+            p->SetSelectable(v);
+    if (!v) {
+        DeselectAll();
+        UpdateAllViews();
+    }
+    MarkModified();
+}
+
+// ----------------------------------------------------------------- clipboard
+
+void CDrawingEngine::Cut()
+{
+    Copy();
+    const auto removed = std::erase_if(m_primitives, [](const PrimitivePtr& p) { return p->IsSelected() != 0; });
+    if (removed > 0)
+        MarkModified();
+}
+
+void CDrawingEngine::Copy()
+{
+    ClearClipboard();
+    for (const PrimitivePtr& p : m_primitives)
+        if (p->IsSelected())
+            if (PrimitivePtr copy = DetachedClone(*p))
+                g_clipboard.push_back(std::move(copy));
+}
+
+void CDrawingEngine::Paste()
+{
+    if (g_clipboard.empty())
+        return;
+    DeselectAll();
+    for (const PrimitivePtr& source : g_clipboard) {
+        PrimitivePtr copy = source->Clone();
+        if (!copy)
+            continue;
+        copy->SetOwner(this);
+        copy->MoveBy(kPasteDx, kPasteDy);
+        copy->SetSelected(1);
+        Append(std::move(copy));
+    }
+    MarkModified();
+}
+
+bool CDrawingEngine::CanPaste()
+{
+    return !g_clipboard.empty();
+}
+
+void CDrawingEngine::ClearClipboard()
+{
+    g_clipboard.clear();
+}
+
+// ------------------------------------------------------ attributes of the selection
+
+template <class Kind, class Change>
+void CDrawingEngine::ChangeSelected(Change change)
+{
+    bool changed = false;
+    for (const PrimitivePtr& p : m_primitives) {
+        if (!p->IsSelected())
+            continue;
+        if (auto* kind = dynamic_cast<Kind*>(p.get())) {
+            change(*kind);
+            changed = true;
+        }
+    }
+    if (changed)
+        MarkModified();
+}
+
+void CDrawingEngine::SetSelectedFillColour(ColorRef c)
+{
+    ChangeSelected<CPrimitive>([c](CPrimitive& p) { p.SetFillColor(c); });
+}
+
+void CDrawingEngine::SetSelectedLineColour(ColorRef c)
+{
+    ChangeSelected<CPrimitive>([c](CPrimitive& p) { p.SetLineColor(c); });
+}
+
+void CDrawingEngine::SetSelectedTextColour(ColorRef c)
+{
+    ChangeSelected<CPrimitive>([c](CPrimitive& p) { p.SetTextColor(c); });
+}
+
+void CDrawingEngine::SetSelectedHollowFill(int v)
+{
+    ChangeSelected<CRectangle>([v](CRectangle& p) { p.SetHollowFill(v); });
+}
+
+void CDrawingEngine::SetSelectedPenWidth(int w)
+{
+    ChangeSelected<CRectangle>([w](CRectangle& p) { p.SetPenWidth(w); });
+    ChangeSelected<CFreehand>([w](CFreehand& p) { p.SetPenWidth(w); });
+}
+
+void CDrawingEngine::ApplyCurrentFont()
+{
+    const FontSpec font = CDrawingDefaults::Instance().Font();
+    ChangeSelected<CTextPrimitive>([&font](CTextPrimitive& p) { p.SetFont(font); });
+}
+
+// ----------------------------------------- directory segments and special texts
+
+PrimitivePtr CDrawingEngine::FindSegment(const QString& segmentName) const
+{
+    for (const PrimitivePtr& p : m_primitives)
+        if (p->IsDirectorySegment() && p->GetSegmentName() == segmentName)
+            return p;
+    return nullptr;
+}
+
+QStringList CDrawingEngine::SegmentNames() const
+{
+    QStringList names;
+    for (const PrimitivePtr& p : m_primitives)
+        if (p->IsDirectorySegment() && !names.contains(p->GetSegmentName()))
+            names.append(p->GetSegmentName());
+    return names;
+}
+
+void CDrawingEngine::SetTextByName(const QString& specialName, const QString& value)
+{
+    for (const PrimitivePtr& p : m_primitives)
+        if (auto* text = dynamic_cast<CTextPrimitive*>(p.get()); text && text->GetName() == specialName)
+            text->SetText(value);
+    MarkModified();
+}
+
+bool CDrawingEngine::AddImage(const QString& fileName, const QPoint* offset)
+{
+    auto image = std::make_shared<CImagePrimitive>(this);
+    if (!image->LoadFile(fileName))
+        return false;
+    Append(image);
+    DeselectAll();
+    image->SetSelected(1);
+    if (offset)
+        image->MoveBy(offset->x(), offset->y());
+    MarkModified();
+    UpdateAllViews();
+    return true;
+}
+
+// ------------------------------------------------------------ pending commands
+
+void CDrawingEngine::BeginPendingCommands()
+{
+    m_pendingMove = std::make_unique<CUndoMoveCommand>(this);
+    m_pendingReshape = std::make_unique<CUndoReshapeCommand>(this);
+}
+
+void CDrawingEngine::BeginPendingMove()
+{
+    m_pendingMove = std::make_unique<CUndoMoveCommand>(this);
+    m_pendingReshape.reset();
+}
+
+void CDrawingEngine::SubmitPendingCommands()
+{
+    std::unique_ptr<CUndoMoveCommand> move = std::move(m_pendingMove);
+    std::unique_ptr<CUndoReshapeCommand> reshape = std::move(m_pendingReshape);
+    // A drag that came back to where it started moved nothing worth undoing.
+    if (move && move->Count() > 0 && move->Offset() != QPoint(0, 0))
+        SubmitCommand(std::move(move));
+    if (reshape && reshape->GetPrimitive())
+        SubmitCommand(std::move(reshape));
+}
+
+// ----------------------------------------------------- drawing and conversion
+
+void CDrawingEngine::Render(QPainter& painter, const RenderOptions& options)
+{
+    if (!painter.isActive())
+        return;
+    PrintingScope scope(m_zoomOverride, options.printing);
+    if (!options.printing) {
+        painter.save();
+        painter.resetTransform();
+        const QPaintDevice* device = painter.device();
+        painter.fillRect(QRect(0, 0, device->width(), device->height()), Qt::white);
+        painter.restore();
+        DrawPageOutline(painter, options.pageSize);
+    }
+    for (const PrimitivePtr& p : m_primitives) {
+        painter.save();
+        p->Draw(painter);
+        painter.restore();
+    }
+}
+
+void CDrawingEngine::DrawPageOutline(QPainter& painter, QSize pageSize)
+{
+    const int w = pageSize.width();
+    const int h = pageSize.height();
+    // A rectangle given by a corner and signed extents, each zoomed on its own.
+    const auto viewRect = [this](int x, int y, int dx, int dy) {
+        const QPoint a = ToView(QPoint(x, y));
+        const QPoint b = a + QPoint(ToView(dx), ToView(dy));
+        return QRect(a, b).normalized().adjusted(0, 0, -1, -1);
+    };
+    const QColor shadow(192, 192, 192);
+    painter.fillRect(viewRect(w - 5, -kShadowWidth, kShadowWidth, 5 - h), shadow);
+    painter.fillRect(viewRect(kShadowWidth, 5 - h, w - 5, -kShadowWidth), shadow);
+
+    const QPoint outline[] = {ToView(QPoint(0, 0)), ToView(QPoint(0, 5 - h)), ToView(QPoint(w - 6, 5 - h)),
+                              ToView(QPoint(w - 6, 0))};
+    painter.save();
+    painter.setPen(QPen(Qt::black, kPageOutlineWidth));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawPolygon(outline, 4);
+    painter.restore();
+}
+
+int CDrawingEngine::ZoomPercent() const
+{
+    if (m_zoomOverride > 0)
+        return m_zoomOverride;
+    const int zoom = m_view ? m_view->ZoomPercent() : 100;
+    return zoom > 0 ? zoom : 100;
+}
+
+int CDrawingEngine::ToView(int labelValue) const
+{
+    const float factor = float(ZoomPercent()) * 0.01f;
+    return RoundHalfAway(float(labelValue) * factor);
+}
+
+int CDrawingEngine::ToLabel(int viewValue) const
+{
+    const float factor = float(ZoomPercent()) * 0.01f;
+    return RoundHalfAway(float(viewValue) / factor);
+}
+
+QPoint CDrawingEngine::ToView(QPoint labelPoint) const
+{
+    return QPoint(ToView(labelPoint.x()), ToView(labelPoint.y()));
+}
+
+QPoint CDrawingEngine::ToLabel(QPoint viewPoint) const
+{
+    return QPoint(ToLabel(viewPoint.x()), ToLabel(viewPoint.y()));
+}
+
+double CDrawingEngine::ToViewD(double labelValue) const
+{
+    return labelValue * (ZoomPercent() * 0.01);
+}
+
+double CDrawingEngine::ToLabelD(double viewValue) const
+{
+    return viewValue / (ZoomPercent() * 0.01);
+}
+
+int CDrawingEngine::GrabTolerance() const
+{
+    return GrabToleranceAtZoom(ZoomPercent());
+}
+
+bool CDrawingEngine::IsPrinting()
+{
+    return g_printing;
+}
+
+QFont CDrawingEngine::CreateScaledFont(const FontSpec& spec) const
+{
+    return StyledFont(spec, ToView(FontHeightInLabelUnits(spec.pointSize)));
+}
+
+QFont CDrawingEngine::CreateUnscaledFont(const FontSpec& spec)
+{
+    return StyledFont(spec, FontHeightInLabelUnits(spec.pointSize));
+}
+
+QPen CDrawingEngine::LinePen(int viewWidth, ColorRef color)
+{
+    // Width 0 is Qt's cosmetic one-pixel pen.
+    QPen pen(ColorOf(color), std::max(0, viewWidth), Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+    return pen;
+}
+
+QPen CDrawingEngine::DragBoxPen()
+{
+    return QPen(QColor(192, 192, 192), 1);
+}
+
+QPen CDrawingEngine::HandlePen()
+{
+    return QPen(Qt::black, 1);
+}
+
+// ---------------------------------------------------------------- persistence
+
+void CDrawingEngine::Persist(bool storing, pugi::xml_node root)
+{
+    if (!root)
+        return;
+    if (storing) {
+        const pugi::xml_node engineElement = WriteContainer(root, "DRAWINGENGINE");
+        for (const PrimitivePtr& p : m_primitives)
+            p->Persist(true, engineElement);
+        return;
+    }
+    const pugi::xml_node engineElement = root.child("DRAWINGENGINE");
+    for (pugi::xml_node element = engineElement.child("PRIMITIVE"); element; element = element.next_sibling("PRIMITIVE")) {
+        QString type;
+        ReadString(element, "PRIMTYPE", type);
+        PrimitivePtr primitive = CreateByType(type);
+        if (primitive && primitive->Persist(false, element))
+            Append(std::move(primitive));
+    }
+}
+
+PrimitivePtr CDrawingEngine::CreateByType(const QString& typeName)
+{
+    if (typeName == QLatin1String("CRectangle"))
+        return std::make_shared<CRectangle>(1, this);
+    if (typeName == QLatin1String("CRoundedRect"))
+        return std::make_shared<CRoundedRect>(1, this);
+    if (typeName == QLatin1String("CEllipse"))
+        return std::make_shared<CEllipse>(1, this);
+    if (typeName == QLatin1String("CLine"))
+        return std::make_shared<CLine>(1, this);
+    if (typeName == QLatin1String("CFreehand"))
+        return std::make_shared<CFreehand>(1, this);
+    if (typeName == QLatin1String("CImagePrimitive"))
+        return std::make_shared<CImagePrimitive>(this);
+    if (typeName == QLatin1String("CTextPrimitive"))
+        return std::make_shared<CTextPrimitive>(this);
+    return nullptr;
+}
+
+// ------------------------------------------------------------- document hooks
+
+void CDrawingEngine::MarkModified()
+{
+    if (m_document)
+        m_document->SetModifiedFlag(true);
+}
+
+void CDrawingEngine::UpdateAllViews()
+{
+    if (m_document)
+        m_document->UpdateAllViews();
+}
+
+void CDrawingEngine::SubmitCommand(std::unique_ptr<CCommand> command)
+{
+    if (m_document)
+        m_document->CommandProcessor().Submit(std::move(command));
+}

@@ -1,0 +1,291 @@
+#include "drawing/CRectangle.h"
+
+#include "document/XmlValues.h"
+#include "drawing/CDrawingEngine.h"
+#include "drawing/DrawingDefaults.h"
+
+#include <QPainter>
+#include <cmath>
+
+namespace {
+constexpr int kRoundCornerDiameter = 40; // label units: 0.4 inch
+constexpr int kMaxPenWidth = 1000;
+
+QRect NormalizedViewRect(QPoint v1, QPoint v2)
+{
+    return QRect(QPoint(std::min(v1.x(), v2.x()), std::min(v1.y(), v2.y())),
+                 QSize(std::abs(v1.x() - v2.x()), std::abs(v1.y() - v2.y())));
+}
+
+QString Inches(double labelValue)
+{
+    return QString::asprintf("%5.1f", labelValue / 100.0);
+}
+
+// The status text measures y as distance below the top of the page.
+struct StatusBox
+{
+    int minX, minAbsY, maxX, maxAbsY;
+};
+
+StatusBox StatusBoxOf(const LRect& r)
+{
+    const int a = std::abs(r.top);
+    const int b = std::abs(r.bottom);
+    return {r.MinX(), std::min(a, b), r.MaxX(), std::max(a, b)};
+}
+} // namespace
+
+// ---------------------------------------------------------------- CRectangle
+
+CRectangle::CRectangle(int penWidth, CDrawingEngine* owner)
+    : CPrimitive(owner)
+    , m_penWidth(penWidth)
+    , m_hollowFill(CDrawingDefaults::Instance().HollowFill())
+{
+}
+
+CRectangle::CRectangle()
+    : CRectangle(1, nullptr)
+{
+}
+
+void CRectangle::Assign(const CPrimitive& other)
+{
+    if (const auto* rect = dynamic_cast<const CRectangle*>(&other))
+        AssignRectangle(*rect);
+    else
+        CPrimitive::Assign(other);
+}
+
+void CRectangle::AssignRectangle(const CRectangle& other)
+{
+    if (&other == this)
+        return;
+    CPrimitive::Assign(other);
+    m_corner1 = other.m_corner1;
+    m_corner2 = other.m_corner2;
+    m_penWidth = other.m_penWidth;
+    m_hollowFill = other.m_hollowFill;
+}
+
+void CRectangle::MarkDragBox(int v)
+{
+    m_dragBox = v;
+    m_overlapExempt = 1;
+}
+
+int CRectangle::Draw(QPainter& painter)
+{
+    if (!m_owner)
+        return 0;
+    const QPoint v1 = ToView(m_corner1);
+    const QPoint v2 = ToView(m_corner2);
+    painter.save();
+    painter.setPen(UsesDragBoxPen() ? CDrawingEngine::DragBoxPen() : LinePen(m_penWidth));
+    painter.setBrush(Qt::NoBrush);
+    DrawShape(painter, v1, v2);
+    if (IsSelected())
+        DrawHandles(painter, v1, v2);
+    painter.restore();
+    return 1;
+}
+
+void CRectangle::DrawShape(QPainter& painter, QPoint v1, QPoint v2)
+{
+    if (!m_hollowFill)
+        painter.fillRect(NormalizedViewRect(v1, v2), ColorOf(m_fillColor));
+    const QPoint outline[] = {v1, QPoint(v2.x(), v1.y()), v2, QPoint(v1.x(), v2.y()), v1};
+    painter.drawPolyline(outline, 5);
+}
+
+void CRectangle::DrawHandles(QPainter& painter, QPoint v1, QPoint v2)
+{
+    DrawHandleAt(v2.x(), v1.y(), painter);
+    DrawHandleAt(v2.x(), v2.y(), painter);
+    DrawHandleAt(v1.x(), v2.y(), painter);
+    DrawHandleAt(v1.x(), v1.y(), painter);
+}
+
+void CRectangle::MoveBy(int dx, int dy)
+{
+    MarkModified();
+    if (!m_handleGrabbed) {
+        m_corner1 = ShiftPoint(m_corner1, dx, dy);
+        m_corner2 = ShiftPoint(m_corner2, dx, dy);
+        return;
+    }
+    MoveGrabbedCorner(m_corner1, m_corner2, dx, dy);
+}
+
+void CRectangle::BeginCreate(QPoint viewPoint)
+{
+    m_corner1 = m_corner2 = ClampPoint(ToLabel(viewPoint));
+}
+
+void CRectangle::TrackCreate(QPoint viewPoint)
+{
+    m_corner2 = ClampPoint(ToLabel(viewPoint));
+    if (m_owner && m_owner->View())
+        m_owner->View()->InvalidateView(false);
+}
+
+void CRectangle::EndCreate(QPoint viewPoint)
+{
+    m_corner2 = ClampPoint(ToLabel(viewPoint));
+    if (m_owner)
+        m_owner->UpdateAllViews();
+}
+
+QString CRectangle::BoxDescription() const
+{
+    const StatusBox b = StatusBoxOf(GetRect());
+    return QStringLiteral("(%1,%2 ) x (%3,%4 )").arg(Inches(b.minX), Inches(b.minAbsY), Inches(b.maxX), Inches(b.maxAbsY));
+}
+
+QString CRectangle::GetDescription() const
+{
+    const StatusBox b = StatusBoxOf(GetRect());
+    return QStringLiteral("%1 : %2   w = %3 h = %4")
+        .arg(DescriptionName(), BoxDescription(), Inches(b.maxX - b.minX), Inches(b.maxAbsY - b.minAbsY));
+}
+
+int CRectangle::HitTest(QPoint viewPoint) const
+{
+    if (!m_owner)
+        return 0;
+    return PointInBox(m_corner1, m_corner2, ToLabel(viewPoint)) ? 1 : 0;
+}
+
+int CRectangle::GrabHandle(QPoint viewPoint)
+{
+    return GrabBoxCorner(viewPoint, m_corner1, m_corner2);
+}
+
+int CRectangle::Intersects(const LRect& labelRect) const
+{
+    return RectsIntersect(GetRect(), labelRect) ? 1 : 0;
+}
+
+int CRectangle::Persist(bool storing, pugi::xml_node element)
+{
+    if (!element)
+        return 0;
+    if (storing) {
+        pugi::xml_node primitive = BeginStore(element);
+        WriteInt(primitive, "PENWIDTH", m_penWidth);
+        WriteInt(primitive, "HOLLOWFILL", m_hollowFill);
+        WriteTwoPoints(primitive, m_corner1, m_corner2);
+        return 1;
+    }
+    CPrimitive::Persist(false, element);
+    ReadInt(element, "PENWIDTH", m_penWidth);
+    m_penWidth = std::clamp(m_penWidth, 0, kMaxPenWidth);
+    ReadInt(element, "HOLLOWFILL", m_hollowFill);
+    m_hollowFill = m_hollowFill ? 1 : 0;
+    int index = 0;
+    for (pugi::xml_node point = element.child("POINT"); point && index < 2; point = point.next_sibling("POINT"), ++index) {
+        QPoint& corner = index == 0 ? m_corner1 : m_corner2;
+        ReadPoint(point, corner);
+        corner = ClampPoint(corner);
+    }
+    return 1;
+}
+
+std::shared_ptr<CPrimitive> CRectangle::Clone() const
+{
+    return CloneOf(*this);
+}
+
+QPoint CRectangle::GetTopLeft() const
+{
+    return QPoint(GetRect().MinX(), GetRect().MaxY());
+}
+
+QPoint CRectangle::GetBottomRight() const
+{
+    return QPoint(GetRect().MaxX(), GetRect().MinY());
+}
+
+bool CRectangle::GetCorners(QPoint& c1, QPoint& c2) const
+{
+    c1 = m_corner1;
+    c2 = m_corner2;
+    return true;
+}
+
+void CRectangle::SetCorners(QPoint c1, QPoint c2)
+{
+    m_corner1 = ClampPoint(c1);
+    m_corner2 = ClampPoint(c2);
+}
+
+// ------------------------------------------------------------- the others
+
+std::shared_ptr<CPrimitive> CRoundedRect::Clone() const
+{
+    return CloneOf(*this);
+}
+
+void CRoundedRect::DrawShape(QPainter& painter, QPoint v1, QPoint v2)
+{
+    // Only the line pen: a rounded rectangle never shows as a drag box.
+    painter.setPen(LinePen(m_penWidth));
+    // Hollow means no fill at all: the interior shows what lies below.
+    painter.setBrush(m_hollowFill ? QBrush(Qt::NoBrush) : QBrush(ColorOf(m_fillColor)));
+    const double radius = m_owner->ToView(kRoundCornerDiameter) / 2.0;
+    painter.drawRoundedRect(NormalizedViewRect(v1, v2), radius, radius);
+}
+
+std::shared_ptr<CPrimitive> CEllipse::Clone() const
+{
+    return CloneOf(*this);
+}
+
+void CEllipse::DrawShape(QPainter& painter, QPoint v1, QPoint v2)
+{
+    painter.setPen(LinePen(m_penWidth));
+    painter.setBrush(m_hollowFill ? QBrush(Qt::NoBrush) : QBrush(ColorOf(m_fillColor)));
+    painter.drawEllipse(NormalizedViewRect(v1, v2));
+}
+
+std::shared_ptr<CPrimitive> CLine::Clone() const
+{
+    return CloneOf(*this);
+}
+
+void CLine::DrawShape(QPainter& painter, QPoint v1, QPoint v2)
+{
+    painter.setPen(LinePen(m_penWidth));
+    painter.drawLine(v1, v2);
+}
+
+void CLine::DrawHandles(QPainter& painter, QPoint v1, QPoint v2)
+{
+    DrawHandleAt(v2.x(), v2.y(), painter);
+    DrawHandleAt(v1.x(), v1.y(), painter);
+}
+
+QString CLine::GetDescription() const
+{
+    return QStringLiteral("Line : ") + BoxDescription();
+}
+
+int CLine::HitTest(QPoint viewPoint) const
+{
+    if (!m_owner)
+        return 0;
+    return PointOnSegment(m_corner1, m_corner2, ToLabel(viewPoint)) ? 1 : 0;
+}
+
+int CLine::Intersects(const LRect& labelRect) const
+{
+    // A horizontal or vertical line has an empty box; widen it by one unit
+    // so that a drag box across it still selects it.
+    LRect box = GetRect().Normalized();
+    if (box.top == box.bottom)
+        box.top += 1;
+    if (box.left == box.right)
+        box.right += 1;
+    return RectsIntersect(box, labelRect) ? 1 : 0;
+}
