@@ -46,6 +46,8 @@ public:
     void SetAuthor(const QString& v);
     void SetCreationDate(const QString& v);
     void SetHeaderVersion(const QString& v) { m_header.version = v; }
+    // Plain store of all five fields, without touching any text (loading).
+    void RestoreHeader(const CLabelHeaderFields& header) { m_header = header; }
 
     // -- directory information records (never empty; one per segment name)
     CDocumentDirectoryInformation* FindDirectoryInformation(const QString& segmentName) const;
@@ -71,12 +73,19 @@ public:
 
     // -- contents
     void DeleteContents();
+    // After the framework's new-document step: the unnamed record's tree is emptied.
+    void OnNewDocument();
     // Reads a label or template file into this document (messages through
     // the prompter); the document stays as constructed on failure.
     bool Load(const QString& path);
     // Writes the whole label atomically; on failure the old file stays and
     // error holds a readable reason.
     bool SaveTo(const QString& path, QString* error = nullptr);
+    // Save or Save As with the name the user chose: the doubled endings are
+    // cut (see SaveNameRules.h), the label written, and with replace the name
+    // becomes the document's path. A failure is reported through the
+    // prompter. Returns the path written, or an empty string.
+    QString DoSave(const QString& chosenPath, bool replace);
 
 signals:
     void modifiedChanged(bool modified);

@@ -1,6 +1,10 @@
 #pragma once
 #include <QString>
 
+#include <initializer_list>
+
+#include <pugixml.hpp>
+
 // How a directory listing is shown; a document's own copy, with the user's
 // defaults in the preferences.
 struct CDirectoryDisplaySettings
@@ -22,4 +26,10 @@ struct CDirectoryDisplaySettings
 
     void CopyFromPreferences();
     bool operator==(const CDirectoryDisplaySettings&) const = default;
+
+    // The fields named by their file keywords (DIRDEPTH, COLUMNWIDTH, ...,
+    // SIZEUNITS), written in the given order; unknown keywords are skipped.
+    void Store(pugi::xml_node parent, std::initializer_list<const char*> keywords) const;
+    // Reads the named fields that are present; the others keep their value.
+    void Load(pugi::xml_node parent, std::initializer_list<const char*> keywords);
 };

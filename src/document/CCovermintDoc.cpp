@@ -1,0 +1,178 @@
+#include "document/CCovermintDoc.h"
+
+#include "directory/CDocumentDirectoryInformation.h"
+#include "document/LabelFile.h"
+#include "document/SaveNameRules.h"
+#include "drawing/LabelView.h"
+#include "platform/PrinterInfo.h"
+#include "platform/Prompter.h"
+
+#include <algorithm>
+
+CCovermintDoc::CCovermintDoc()
+    : m_engine(std::make_unique<CDrawingEngine>(this))
+    , m_title(QStringLiteral("Untitled Label"))
+{
+    RefreshPageSize();
+    AddDirectoryInformation(QString());
+}
+
+CCovermintDoc::~CCovermintDoc()
+{
+    // Commands and engine go first: both may refer to primitives and records.
+    m_commands.ClearAll();
+    m_engine.reset();
+    m_records.clear();
+}
+
+void CCovermintDoc::RefreshPageSize()
+{
+    m_pageSize = DefaultPrinterPageSize();
+    PublishPageSize(m_pageSize);
+}
+
+void CCovermintDoc::SetDescription(const QString& v)
+{
+    m_header.description = v;
+    Engine().SetTextByName(QStringLiteral("Label Description"), v);
+}
+
+void CCovermintDoc::SetName(const QString& v)
+{
+    m_header.name = v;
+    Engine().SetTextByName(QStringLiteral("Label Name"), v);
+}
+
+void CCovermintDoc::SetAuthor(const QString& v)
+{
+    m_header.author = v;
+    Engine().SetTextByName(QStringLiteral("Label Author"), v);
+}
+
+void CCovermintDoc::SetCreationDate(const QString& v)
+{
+    m_header.created = v;
+    Engine().SetTextByName(QStringLiteral("Label Create Date"), v);
+}
+
+CDocumentDirectoryInformation* CCovermintDoc::FindDirectoryInformation(const QString& segmentName) const
+{
+    for (const auto& record : m_records)
+        if (record->SegmentName() == segmentName)
+            return record.get();
+    return nullptr;
+}
+
+QStringList CCovermintDoc::SegmentNames() const
+{
+    QStringList names;
+    for (const auto& record : m_records)
+        names << record->SegmentName();
+    return names;
+}
+
+CDocumentDirectoryInformation* CCovermintDoc::AddDirectoryInformation(const QString& segmentName)
+{
+    if (CDocumentDirectoryInformation* existing = FindDirectoryInformation(segmentName))
+        return existing;
+    m_records.push_back(std::make_unique<CDocumentDirectoryInformation>(m_engine.get(), segmentName));
+    return m_records.back().get();
+}
+
+void CCovermintDoc::SyncDirectoryInformation()
+{
+    for (const QString& name : Engine().SegmentNames())
+        AddDirectoryInformation(name);
+}
+
+void CCovermintDoc::ClearDirectoryAndCddbData()
+{
+    const CFileDirectory empty;
+    for (const auto& record : m_records) {
+        record->SetCddbTexts({});
+        record->ReplaceTree(empty);
+        record->SetFreeSpace(0);
+        record->SetTotalSpace(0);
+    }
+    UpdateAllViews();
+}
+
+void CCovermintDoc::SetTitle(const QString& title)
+{
+    if (title == m_title)
+        return;
+    m_title = title;
+    emit titleChanged(title);
+}
+
+void CCovermintDoc::SetPathName(const QString& path)
+{
+    m_pathName = path;
+}
+
+void CCovermintDoc::SetModifiedFlag(bool modified)
+{
+    if (modified == m_modified)
+        return;
+    m_modified = modified;
+    emit modifiedChanged(modified);
+}
+
+void CCovermintDoc::AddView(ILabelView* view)
+{
+    if (view && std::find(m_views.begin(), m_views.end(), view) == m_views.end())
+        m_views.push_back(view);
+}
+
+void CCovermintDoc::RemoveView(ILabelView* view)
+{
+    m_views.erase(std::remove(m_views.begin(), m_views.end(), view), m_views.end());
+}
+
+void CCovermintDoc::UpdateAllViews()
+{
+    for (ILabelView* view : m_views)
+        view->InvalidateView(true);
+    emit viewsNeedUpdate();
+}
+
+void CCovermintDoc::DeleteContents()
+{
+    Engine().DeleteAll();
+}
+
+void CCovermintDoc::OnNewDocument()
+{
+    if (CDocumentDirectoryInformation* record = FindDirectoryInformation(QString()))
+        record->Tree().ClearChildren();
+}
+
+bool CCovermintDoc::Load(const QString& path)
+{
+    CWaitCursor wait;
+    const bool loaded = LabelFile::Load(*this, path);
+    SetModifiedFlag(false);
+    return loaded;
+}
+
+bool CCovermintDoc::SaveTo(const QString& path, QString* error)
+{
+    CWaitCursor wait;
+    if (!LabelFile::Store(*this, path, error))
+        return false;
+    SetModifiedFlag(false);
+    return true;
+}
+
+QString CCovermintDoc::DoSave(const QString& chosenPath, bool replace)
+{
+    const QString path = TrimDoubledExtension(chosenPath);
+    QString error;
+    if (!SaveTo(path, &error)) {
+        Prompter().ShowMessage(error, CPrompter::Icon::Error);
+        return QString();
+    }
+    if (replace)
+        SetPathName(path);
+    return path;
+}

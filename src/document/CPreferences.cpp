@@ -1,0 +1,337 @@
+#include "document/CPreferences.h"
+
+#include "BuildInfo.h"
+#include "document/XmlFile.h"
+#include "document/XmlValues.h"
+#include "platform/Prompter.h"
+
+#include <QDir>
+#include <QFile>
+#include <QSettings>
+
+#include <memory>
+
+namespace {
+
+std::unique_ptr<CPreferences> g_instance;
+
+const char kFileName[] = "Covermint.pref";
+const char kRootName[] = "COVERMINTPREFERENCES";
+const QString kDefaultLabelDrive = QStringLiteral("/");
+
+#define COVERMINT_DISPLAY_KEYWORDS                                                              \
+    {"DIRDEPTH", "COLUMNWIDTH", "COLUMNSEPARATORS", "UNDERLINEROWS", "SHOWDIRLINES",            \
+     "DIRALWAYSBOLD", "SHOWFILES", "SHOWDIRECTORIES", "SHOWSONGLENGTH", "SHOWEXTENSION",        \
+     "SHOWSIZE", "SHOWFILEDATE", "SHOWFILEDATEFORMAT"}
+
+QSettings HomeSettings()
+{
+    return QSettings(QStringLiteral("Covermint"), QStringLiteral("Covermint"));
+}
+
+bool CanOpenForReading(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly);
+}
+
+bool HasTemplatesFolder(const QString& folder)
+{
+    return QDir(AddTrailingSeparator(folder) + QStringLiteral("Templates")).exists();
+}
+
+QString NotFoundMessage(const QString& home, bool creatingDefault)
+{
+    QString text = QStringLiteral("I could not find the preferences file in %1 or the current directory.").arg(home);
+    if (creatingDefault)
+        text += QStringLiteral("  Creating default.");
+    return text;
+}
+
+// A drive is a folder path, a backslash path from older files, or a letter.
+bool IsAcceptableLabelDrive(const QString& drive)
+{
+    if (drive.isEmpty())
+        return false;
+    const QChar first = drive.at(0);
+    return first == u'/' || first == u'\\' || (first.unicode() < 128 && first.isLetter());
+}
+
+// Moves a file that cannot be parsed out of the way under a name not yet
+// taken, so that saving the defaults does not destroy it.
+QString SetAsideCorruptFile(const QString& path)
+{
+    QString target = path + QStringLiteral(".corrupt");
+    for (int n = 2; QFile::exists(target) && n < 1000; ++n)
+        target = path + QStringLiteral(".corrupt.%1").arg(n);
+    return QFile::rename(path, target) ? target : QString();
+}
+
+const char* const kMonthNames[] = {"January", "February", "March", "April", "May", "June", "July",
+    "August", "September", "October", "November", "December"};
+const char* const kDayNames[] = {"Monday", "Tuesday", "Wednesday", "Thursday", "Friday", "Saturday", "Sunday"};
+
+QString MonthName(int month, bool abbreviated)
+{
+    if (month < 1 || month > 12)
+        return {};
+    const QString name = QString::fromLatin1(kMonthNames[month - 1]);
+    return abbreviated ? name.left(3) : name;
+}
+
+} // namespace
+
+CPreferences& CPreferences::Instance()
+{
+    if (!g_instance) {
+        g_instance.reset(new CPreferences());
+        g_instance->Load();
+    }
+    return *g_instance;
+}
+
+void CPreferences::Reset()
+{
+    g_instance.reset();
+}
+
+CPreferences::CPreferences()
+    : m_labelDrive(kDefaultLabelDrive)
+    , m_font{QStringLiteral("Times New Roman"), 0, 0, FontSpec::JustifyLeft, 12.0}
+    , m_currentCddbSite(DefaultCddbSite())
+{
+    m_display.showFileDateFormat = QStringLiteral("%d/%m/%y");
+}
+
+QString CPreferences::DefaultCddbSite()
+{
+    return QStringLiteral("gnudb.gnudb.org/~cddb/cddb.cgi (Default Site)");
+}
+
+bool CPreferences::GetHomeFolder(QString& folder)
+{
+    if (!m_homeFolder.isEmpty()) {
+        folder = m_homeFolder;
+        return QFile::exists(PreferencesPath());
+    }
+    QString home = HomeSettings().value(QStringLiteral("HOMEDIR")).toString();
+    if (home.isEmpty())
+        home = QDir::currentPath();
+    m_homeFolder = AddTrailingSeparator(home);
+    const bool found = LocatePreferencesFile();
+    folder = m_homeFolder;
+    return found;
+}
+
+QString CPreferences::HomeFolder()
+{
+    QString folder;
+    GetHomeFolder(folder);
+    return folder;
+}
+
+void CPreferences::SetHomeFolder(const QString& folder)
+{
+    m_homeFolder = AddTrailingSeparator(folder);
+    QSettings settings = HomeSettings();
+    settings.setValue(QStringLiteral("HOMEDIR"), m_homeFolder);
+    settings.sync();
+}
+
+QString CPreferences::PreferencesPath()
+{
+    return AddTrailingSeparator(m_homeFolder) + QLatin1String(kFileName);
+}
+
+bool CPreferences::LocatePreferencesFile()
+{
+    if (CanOpenForReading(PreferencesPath()))
+        return true;
+    if (HasTemplatesFolder(m_homeFolder)) {
+        Save();
+        if (CanOpenForReading(PreferencesPath()))
+            return true;
+        Prompter().ShowMessage(NotFoundMessage(m_homeFolder, false));
+        return false;
+    }
+    const QString current = QDir::currentPath();
+    if (!HasTemplatesFolder(current)) {
+        Save();
+        Prompter().ShowMessage(NotFoundMessage(m_homeFolder, true));
+        return false;
+    }
+    SetHomeFolder(current);
+    if (CanOpenForReading(PreferencesPath()))
+        return true;
+    Save();
+    Prompter().ShowMessage(NotFoundMessage(m_homeFolder, true));
+    return false;
+}
+
+void CPreferences::Load()
+{
+    QString home;
+    GetHomeFolder(home);
+    m_labelDrive = kDefaultLabelDrive;
+
+    const QString path = PreferencesPath();
+    if (!QFile::exists(path))
+        return;
+    pugi::xml_document document;
+    const XmlLoadResult loaded = LoadXmlFile(path, document);
+    if (!loaded.read)
+        return;
+    const pugi::xml_node root = document.child(kRootName);
+    if (!loaded.ok || !root) {
+        const QString reason = loaded.ok ? QStringLiteral("no %1 element").arg(QLatin1String(kRootName)) : loaded.reason;
+        const QString keptAs = SetAsideCorruptFile(path);
+        if (keptAs.isEmpty()) {
+            Prompter().ShowMessage(QStringLiteral("The preferences file %1 could not be read (%2). The defaults are used for now.")
+                                       .arg(path, reason), CPrompter::Icon::Warning);
+            return;
+        }
+        Save();
+        Prompter().ShowMessage(QStringLiteral("The preferences file %1 could not be read (%2). It was kept as %3 and the defaults are used.")
+                                   .arg(path, reason, keptAs), CPrompter::Icon::Warning);
+        return;
+    }
+
+    QString drive;
+    if (ReadString(root, "LABELDRIVE", drive) && IsAcceptableLabelDrive(drive))
+        m_labelDrive = drive;
+    m_proxyPort = 0;
+    ReadInt(root, "PROXY_PORT", m_proxyPort);
+    ReadInt(root, "PROXY_INUSE", m_proxyInUse);
+    ReadString(root, "PROXY_HOST", m_proxyHost);
+    ReadString(root, "PROXY_PASSWORD", m_proxyPassword);
+    ReadString(root, "PROXY_USER", m_proxyUser);
+    m_display.Load(root, COVERMINT_DISPLAY_KEYWORDS);
+    ReadInt(root, "PENWIDTH", m_penWidth);
+    ReadReal(root, "PTSIZE", m_font.pointSize);
+    ReadString(root, "FACENAME", m_font.faceName);
+    ReadInt(root, "ROTATION", m_font.rotation);
+    ReadInt(root, "JUSTIFICATION", m_font.justification);
+    ReadInt(root, "FONTATTR", m_font.attributes);
+    ReadColor(root, "LINECOLOR", m_lineColor);
+    ReadColor(root, "FILLCOLOR", m_fillColor);
+    ReadColor(root, "TEXTCOLOR", m_textColor);
+    ReadInt(root, "HOLLOWFILL", m_hollowFill);
+    ReadInt(root, "ACTIVETAB", m_activeTab);
+    ReadString(root, "CURRENTCDDBSITE", m_currentCddbSite);
+    m_cddbSites.clear();
+    for (pugi::xml_node site = root.child("CDDBSITE"); site; site = site.next_sibling("CDDBSITE")) {
+        const QString text = ElementText(site);
+        if (!text.isEmpty())
+            m_cddbSites << text;
+    }
+}
+
+bool CPreferences::Save()
+{
+    pugi::xml_document document;
+    ResetXmlDocument(document);
+    const pugi::xml_node root = WriteContainer(document, kRootName);
+    WriteString(root, "LABELDRIVE", m_labelDrive);
+    WriteInt(root, "PROXY_INUSE", m_proxyInUse);
+    WriteInt(root, "PROXY_PORT", m_proxyPort);
+    WriteString(root, "PROXY_HOST", m_proxyHost);
+    WriteString(root, "PROXY_PASSWORD", m_proxyPassword);
+    WriteString(root, "PROXY_USER", m_proxyUser);
+    m_display.Store(root, COVERMINT_DISPLAY_KEYWORDS);
+    WriteInt(root, "PENWIDTH", m_penWidth);
+    WriteReal(root, "PTSIZE", m_font.pointSize);
+    WriteString(root, "FACENAME", m_font.faceName);
+    WriteInt(root, "ROTATION", m_font.rotation);
+    WriteInt(root, "JUSTIFICATION", m_font.justification);
+    WriteInt(root, "FONTATTR", m_font.attributes);
+    WriteColor(root, "LINECOLOR", m_lineColor);
+    WriteColor(root, "FILLCOLOR", m_fillColor);
+    WriteColor(root, "TEXTCOLOR", m_textColor);
+    WriteInt(root, "HOLLOWFILL", m_hollowFill);
+    WriteInt(root, "ACTIVETAB", m_activeTab);
+    WriteString(root, "CURRENTCDDBSITE", m_currentCddbSite);
+    for (const QString& site : m_cddbSites)
+        WriteString(root, "CDDBSITE", site);
+    return SaveXmlFile(document, PreferencesPath());
+}
+
+// Every setter stores the value, then writes the whole file.
+#define COVERMINT_PREF_SETTER(Name, Type, member) \
+    void CPreferences::Set##Name(Type v)          \
+    {                                             \
+        member = v;                               \
+        Save();                                   \
+    }
+
+COVERMINT_PREF_SETTER(LabelDrive, const QString&, m_labelDrive)
+COVERMINT_PREF_SETTER(ProxyHost, const QString&, m_proxyHost)
+COVERMINT_PREF_SETTER(ProxyPassword, const QString&, m_proxyPassword)
+COVERMINT_PREF_SETTER(ProxyPort, int, m_proxyPort)
+COVERMINT_PREF_SETTER(ProxyUser, const QString&, m_proxyUser)
+COVERMINT_PREF_SETTER(ProxyInUse, int, m_proxyInUse)
+COVERMINT_PREF_SETTER(Display, const CDirectoryDisplaySettings&, m_display)
+COVERMINT_PREF_SETTER(Font, const FontSpec&, m_font)
+COVERMINT_PREF_SETTER(PenWidth, int, m_penWidth)
+COVERMINT_PREF_SETTER(LineColor, ColorRef, m_lineColor)
+COVERMINT_PREF_SETTER(FillColor, ColorRef, m_fillColor)
+COVERMINT_PREF_SETTER(TextColor, ColorRef, m_textColor)
+COVERMINT_PREF_SETTER(HollowFill, int, m_hollowFill)
+COVERMINT_PREF_SETTER(ActiveTab, int, m_activeTab)
+COVERMINT_PREF_SETTER(CurrentCddbSite, const QString&, m_currentCddbSite)
+COVERMINT_PREF_SETTER(CddbSites, const QStringList&, m_cddbSites)
+
+#undef COVERMINT_PREF_SETTER
+
+QString AddTrailingSeparator(const QString& path)
+{
+    if (path.isEmpty() || path.endsWith(u'/'))
+        return path;
+    return path + u'/';
+}
+
+QString FolderOfPath(const QString& path)
+{
+    const qsizetype slash = path.lastIndexOf(u'/');
+    return slash > 0 ? path.left(slash) : QString();
+}
+
+QString ProgramVersionText()
+{
+    return QStringLiteral(COVERMINT_PRODUCT_VERSION " Bld " COVERMINT_BUILD_NUMBER);
+}
+
+QString TodayDateText()
+{
+    return FormatDateText(QDate::currentDate());
+}
+
+QString FormatDateText(const QDate& date)
+{
+    if (!date.isValid())
+        return {};
+    return QStringLiteral("%1, %2 %3, %4")
+        .arg(QString::fromLatin1(kDayNames[date.dayOfWeek() - 1]), MonthName(date.month(), false))
+        .arg(date.day(), 2, 10, QLatin1Char('0'))
+        .arg(date.year(), 4, 10, QLatin1Char('0'));
+}
+
+QString FormatFileDate(const QString& format, const QDateTime& when)
+{
+    const QDate date = when.date();
+    const QTime time = when.time();
+    const int hour = time.hour();
+    const int hour12 = hour > 12 ? hour - 12 : hour;
+    QString text = format;
+    text.replace(QStringLiteral("%b"), MonthName(date.month(), true));
+    text.replace(QStringLiteral("%B"), MonthName(date.month(), false));
+    text.replace(QStringLiteral("%d"), QString::number(date.day()));
+    text.replace(QStringLiteral("%H"), QStringLiteral("%1").arg(hour, 2));
+    text.replace(QStringLiteral("%I"), QStringLiteral("%1").arg(hour12, 2));
+    text.replace(QStringLiteral("%m"), QString::number(date.month()));
+    text.replace(QStringLiteral("%M"), QStringLiteral("%1").arg(time.minute(), 2, 10, QLatin1Char('0')));
+    text.replace(QStringLiteral("%p"), hour <= 12 ? QStringLiteral("AM") : QStringLiteral("PM"));
+    text.replace(QStringLiteral("%S"), QStringLiteral("%1").arg(time.second(), 2, 10, QLatin1Char('0')));
+    text.replace(QStringLiteral("%y"), QStringLiteral("%1").arg(date.year() % 100, 2, 10, QLatin1Char('0')));
+    text.replace(QStringLiteral("%Y"), QString::number(date.year()));
+    return text;
+}

@@ -1,0 +1,29 @@
+#pragma once
+// The label and template file: storing and loading a whole document, and
+// reading or rewriting only the header of a file (workspace, new-label dialog).
+#include "document/CCovermintDoc.h"
+
+#include <QString>
+
+namespace LabelFile {
+
+// Writes the document atomically; on failure the old file stays and error
+// (when given) says why.
+bool Store(CCovermintDoc& document, const QString& path, QString* error = nullptr);
+
+// Reads a file into the document. A file that cannot be read or parsed is
+// reported through the prompter ("<reason>\n\n <line>\n <column>") and false
+// returned, the document left as it was. A well-formed file without the
+// label root or VERSION reads nothing and counts as success.
+bool Load(CCovermintDoc& document, const QString& path);
+
+// Copies DESCRIPTION, NAME, AUTHOR and CREATED of folder/fileName into
+// header, only when all four exist (the version is not touched).
+bool ReadHeader(const QString& folder, const QString& fileName, CLabelHeaderFields& header);
+
+// Sets those four elements (creating missing ones) and saves the file in
+// place. A file that does not parse is left untouched with "Could not parse
+// file."; a failed save is reported too. Returns whether the file was written.
+bool WriteHeader(const QString& folder, const QString& fileName, const CLabelHeaderFields& header);
+
+} // namespace LabelFile

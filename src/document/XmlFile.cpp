@@ -1,0 +1,116 @@
+#include "document/XmlFile.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+#include <algorithm>
+
+namespace {
+
+// Larger files are not labels; refusing them keeps a stray file from
+// exhausting memory.
+constexpr qint64 kMaxFileSize = qint64(256) * 1024 * 1024;
+
+constexpr unsigned kParseFlags = pugi::parse_cdata | pugi::parse_escapes | pugi::parse_ws_pcdata;
+
+// Collects the serialised text; a carriage return becomes a character
+// reference so that other XML readers do not fold it into a line feed.
+class CEscapingWriter final : public pugi::xml_writer
+{
+public:
+    void write(const void* data, size_t size) override
+    {
+        const char* bytes = static_cast<const char*>(data);
+        const char* end = bytes + size;
+        const char* run = bytes;
+        for (const char* p = bytes; p != end; ++p) {
+            if (*p != '\r')
+                continue;
+            buffer.append(run, p - run);
+            buffer.append("&#13;");
+            run = p + 1;
+        }
+        buffer.append(run, end - run);
+    }
+
+    QByteArray buffer;
+};
+
+// Line and column (both from 1) of a byte offset into UTF-8 text.
+void LocateOffset(const QByteArray& data, qsizetype offset, int& line, int& column)
+{
+    line = 1;
+    column = 1;
+    offset = std::clamp<qsizetype>(offset, 0, data.size());
+    for (qsizetype i = 0; i < offset; ++i) {
+        const unsigned char c = static_cast<unsigned char>(data.at(i));
+        if (c == '\n') {
+            ++line;
+            column = 1;
+        } else if ((c & 0xC0) != 0x80) {
+            ++column;
+        }
+    }
+}
+
+XmlLoadResult Failure(const QString& reason)
+{
+    XmlLoadResult result;
+    result.reason = reason;
+    return result;
+}
+
+} // namespace
+
+QString XmlLoadResult::Message() const
+{
+    return reason + QStringLiteral("\n\n ") + QString::number(line) + QStringLiteral("\n ")
+        + QString::number(column);
+}
+
+XmlLoadResult LoadXmlFile(const QString& path, pugi::xml_document& document)
+{
+    document.reset();
+    if (QFileInfo(path).isDir())
+        return Failure(QStringLiteral("%1 is a folder, not a file.").arg(path));
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return Failure(QStringLiteral("Could not open %1: %2").arg(path, file.errorString()));
+    if (file.size() > kMaxFileSize)
+        return Failure(QStringLiteral("%1 is too large to be a Covermint file.").arg(path));
+    const QByteArray data = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        return Failure(QStringLiteral("Could not read %1: %2").arg(path, file.errorString()));
+
+    const pugi::xml_parse_result parsed = document.load_buffer(data.constData(), size_t(data.size()), kParseFlags);
+    XmlLoadResult result;
+    result.read = true;
+    result.ok = bool(parsed);
+    if (!result.ok) {
+        result.reason = QString::fromUtf8(parsed.description());
+        LocateOffset(data, qsizetype(parsed.offset), result.line, result.column);
+        document.reset();
+    }
+    return result;
+}
+
+void ResetXmlDocument(pugi::xml_document& document)
+{
+    document.reset();
+    pugi::xml_node declaration = document.append_child(pugi::node_declaration);
+    declaration.append_attribute("version") = "1.0";
+    declaration.append_attribute("encoding") = "UTF-8";
+}
+
+bool SaveXmlFile(const pugi::xml_document& document, const QString& path, QString* error)
+{
+    CEscapingWriter writer;
+    document.save(writer, "", pugi::format_raw, pugi::encoding_utf8);
+    QSaveFile file(path);
+    if (file.open(QIODevice::WriteOnly) && file.write(writer.buffer) == writer.buffer.size() && file.commit())
+        return true;
+    if (error)
+        *error = QStringLiteral("Could not save %1: %2").arg(path, file.errorString());
+    return false;
+}
