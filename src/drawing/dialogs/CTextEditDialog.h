@@ -13,7 +13,16 @@ public:
     CTextEditDialog(CTextPrimitive& text, CCovermintDoc& document, QWidget* parent = nullptr);
     ~CTextEditDialog() override;
 
+    // Writes the dialog into the primitive; the colour also becomes the
+    // current text colour.
+    void Apply();
+    void accept() override;
+
 private:
+    void PickFont();
+    void PickSpecialName();
+    void Changed();
+
     struct Private;
     Private* d;
 };
