@@ -49,6 +49,11 @@ enum : int {
     ToggleMoveable = 32846,
     ToggleSelectable = 32847,
     AddImage = 32789,
+    // Context menu "Width": column presets of a directory segment
+    WidthFront1 = 32848, // .. 6 columns = 32853
+    WidthBack1 = 32860,  // .. 32865
+    WidthZip1 = 32866,   // .. 32868
+    WidthJaz1 = 32869,   // .. 32871
     // Tools
     ToolDirectorySegment = 32797,
     ToolFreehand = 32774,

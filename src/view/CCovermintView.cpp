@@ -1,0 +1,489 @@
+#include "view/CCovermintView.h"
+
+#include "document/CCovermintDoc.h"
+#include "document/CPreferences.h"
+#include "drawing/CTextPrimitive.h"
+#include "drawing/dialogs/CColorPickerDialog.h"
+#include "drawing/dialogs/CTextEditDialog.h"
+#include "platform/Prompter.h"
+#include "view/CFontColorDialog.h"
+#include "view/CommandIds.h"
+#include "view/DroppedFiles.h"
+#include "view/LabelPrinting.h"
+#include "view/PrimitiveContextMenu.h"
+#include "view/PropertiesDialogs.h"
+#include "view/SelectionAttributes.h"
+#include "view/ToolTable.h"
+#include "view/ZoomLadder.h"
+
+#include <QContextMenuEvent>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFileDialog>
+#include <QKeyEvent>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMimeData>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+#include <QScrollBar>
+#include <cmath>
+
+namespace {
+// New views cascade across the window area, 20 pixels apart.
+int g_cascadeOffset = 0;
+
+bool IsPenSize(int id)
+{
+    return id >= CommandId::PenSize1 && id <= CommandId::PenSize4;
+}
+
+bool IsWidthPreset(int id)
+{
+    return (id >= CommandId::WidthFront1 && id < CommandId::WidthFront1 + 6)
+        || (id >= CommandId::WidthBack1 && id <= CommandId::WidthJaz1 + 2);
+}
+
+std::optional<RestackKind> RestackFor(int id)
+{
+    switch (id) {
+    case CommandId::MoveToTop: return RestackKind::MoveToTop;
+    case CommandId::MoveToBottom: return RestackKind::MoveToBottom;
+    case CommandId::Lower: return RestackKind::Lower;
+    case CommandId::Raise: return RestackKind::Raise;
+    default: return std::nullopt;
+    }
+}
+} // namespace
+
+CCovermintView::CCovermintView(CCovermintDoc& document, QWidget* parent)
+    : QAbstractScrollArea(parent), m_document(document), m_gestures(document, *this)
+{
+    setFocusPolicy(Qt::StrongFocus);
+    viewport()->setMouseTracking(true);
+    viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
+    setAcceptDrops(true);
+    viewport()->setAcceptDrops(true);
+    m_document.AddView(this);
+    m_document.Engine().SetView(this);
+    UpdateScrollSizes();
+}
+
+CCovermintView::~CCovermintView()
+{
+    if (m_document.Engine().View() == this)
+        m_document.Engine().SetView(nullptr);
+    m_document.RemoveView(this);
+}
+
+void CCovermintView::InvalidateView(bool)
+{
+    // The viewport is painted whole over white paper, so erasing first
+    // would add nothing but flicker.
+    viewport()->update();
+}
+
+double CCovermintView::PixelsPerUnitX() const
+{
+    return viewport()->logicalDpiX() / 100.0;
+}
+
+double CCovermintView::PixelsPerUnitY() const
+{
+    return viewport()->logicalDpiY() / 100.0;
+}
+
+QPoint CCovermintView::PixelToView(QPoint pixel) const
+{
+    const double x = (pixel.x() + horizontalScrollBar()->value()) / PixelsPerUnitX();
+    const double y = -(pixel.y() + verticalScrollBar()->value()) / PixelsPerUnitY();
+    return QPoint(int(std::lround(x)), int(std::lround(y)));
+}
+
+QPoint CCovermintView::ViewToPixel(QPoint viewPoint) const
+{
+    const double x = viewPoint.x() * PixelsPerUnitX() - horizontalScrollBar()->value();
+    const double y = -viewPoint.y() * PixelsPerUnitY() - verticalScrollBar()->value();
+    return QPoint(int(std::lround(x)), int(std::lround(y)));
+}
+
+void CCovermintView::SetZoom(int zoomPercent)
+{
+    m_zoom = zoomPercent;
+    UpdateScrollSizes();
+    viewport()->update();
+}
+
+void CCovermintView::OnPageSizeRefresh()
+{
+    m_document.RefreshPageSize();
+    UpdateScrollSizes();
+    viewport()->update();
+}
+
+void CCovermintView::UpdateScrollSizes()
+{
+    const QSize page = m_document.PageSize();
+    const float factor = m_zoom * 0.01f;
+    const int width = int(std::lround(int(page.width() * factor) * PixelsPerUnitX()));
+    const int height = int(std::lround(int(page.height() * factor) * PixelsPerUnitY()));
+    const QSize shown = viewport()->size();
+    horizontalScrollBar()->setRange(0, std::max(0, width - shown.width()));
+    verticalScrollBar()->setRange(0, std::max(0, height - shown.height()));
+    horizontalScrollBar()->setPageStep(shown.width());
+    verticalScrollBar()->setPageStep(shown.height());
+    horizontalScrollBar()->setSingleStep(std::max(1, shown.width() / 10));
+    verticalScrollBar()->setSingleStep(std::max(1, shown.height() / 10));
+}
+
+void CCovermintView::PaintViewport(QPainter& painter)
+{
+    painter.fillRect(viewport()->rect(), Qt::white);
+    painter.save();
+    painter.translate(-horizontalScrollBar()->value(), -verticalScrollBar()->value());
+    painter.scale(PixelsPerUnitX(), -PixelsPerUnitY());
+    RenderOptions options;
+    options.printing = false;
+    options.pageSize = m_document.PageSize();
+    m_document.Engine().Render(painter, options);
+    painter.restore();
+}
+
+void CCovermintView::paintEvent(QPaintEvent*)
+{
+    QPainter painter(viewport());
+    PaintViewport(painter);
+}
+
+void CCovermintView::resizeEvent(QResizeEvent* event)
+{
+    QAbstractScrollArea::resizeEvent(event);
+    UpdateScrollSizes();
+}
+
+void CCovermintView::scrollContentsBy(int, int)
+{
+    viewport()->update();
+}
+
+void CCovermintView::showEvent(QShowEvent* event)
+{
+    QAbstractScrollArea::showEvent(event);
+    if (!m_placed) {
+        m_placed = true;
+        PlaceInMdiArea();
+    }
+}
+
+void CCovermintView::PlaceInMdiArea()
+{
+    QMdiSubWindow* frame = nullptr;
+    for (QWidget* w = parentWidget(); w && !frame; w = w->parentWidget())
+        frame = qobject_cast<QMdiSubWindow*>(w);
+    QMdiArea* area = frame ? frame->mdiArea() : nullptr;
+    if (!area)
+        return;
+    const QWidget* client = area->viewport();
+    if (g_cascadeOffset > client->width() - 80)
+        g_cascadeOffset = 0;
+    frame->setGeometry(g_cascadeOffset, 0, frame->width(), client->height());
+    g_cascadeOffset += 20;
+}
+
+// -- mouse and keys
+
+void CCovermintView::mousePressEvent(QMouseEvent* event)
+{
+    const QPoint point = PixelToView(event->position().toPoint());
+    const bool shift = event->modifiers() & Qt::ShiftModifier;
+    if (event->button() == Qt::LeftButton)
+        m_gestures.LeftDown(point, shift);
+    else if (event->button() == Qt::RightButton)
+        ShowContextMenu(point, event->globalPosition().toPoint());
+}
+
+void CCovermintView::mouseMoveEvent(QMouseEvent* event)
+{
+    const QPoint point = PixelToView(event->position().toPoint());
+    m_gestures.MouseMove(point);
+    emit statusTextChanged(m_gestures.StatusText(point));
+}
+
+void CCovermintView::mouseReleaseEvent(QMouseEvent* event)
+{
+    if (event->button() != Qt::LeftButton)
+        return;
+    const bool shift = event->modifiers() & Qt::ShiftModifier;
+    if (m_gestures.LeftUp(PixelToView(event->position().toPoint()), shift))
+        emit toolChanged();
+}
+
+void CCovermintView::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    // Not a second press: the double click has its own meaning.
+    if (event->button() != Qt::LeftButton)
+        return;
+    OpenEditorFor(m_gestures.DoubleClick(PixelToView(event->position().toPoint())));
+}
+
+void CCovermintView::OpenEditorFor(const PrimitivePtr& primitive)
+{
+    if (auto* text = dynamic_cast<CTextPrimitive*>(primitive.get())) {
+        CTextEditDialog dialog(*text, m_document, this);
+        dialog.exec();
+        viewport()->update();
+    } else if (primitive && primitive->IsDirectorySegment()) {
+        emit directorySegmentActivated(primitive.get());
+    }
+}
+
+void CCovermintView::contextMenuEvent(QContextMenuEvent* event)
+{
+    // The right press has already shown the menu of the primitive.
+    event->accept();
+}
+
+void CCovermintView::ShowContextMenu(QPoint viewPoint, QPoint globalPos)
+{
+    const std::optional<CGestureController::ContextTarget> target = m_gestures.RightDown(viewPoint);
+    if (!target)
+        return;
+    std::unique_ptr<QMenu> menu = BuildPrimitiveContextMenu(
+        *target->primitive, target->wasSelectable, [this](int id) { OnCommand(id); }, window());
+    menu->exec(globalPos);
+    // An unselectable primitive was selected only so that the menu could act
+    // on it; unless it was made selectable it must not stay selected.
+    if (!target->primitive->IsSelectable())
+        target->primitive->SetSelected(0);
+    viewport()->update();
+}
+
+void CCovermintView::keyPressEvent(QKeyEvent* event)
+{
+    if (!m_gestures.KeyDown(event->key(), event->modifiers() & Qt::ShiftModifier))
+        QAbstractScrollArea::keyPressEvent(event);
+}
+
+// -- dropped files
+
+void CCovermintView::dragEnterEvent(QDragEnterEvent* event)
+{
+    if (event->mimeData()->hasUrls())
+        event->acceptProposedAction();
+}
+
+void CCovermintView::dragMoveEvent(QDragMoveEvent* event)
+{
+    if (event->mimeData()->hasUrls())
+        event->acceptProposedAction();
+}
+
+void CCovermintView::dropEvent(QDropEvent* event)
+{
+    if (!event->mimeData()->hasUrls())
+        return;
+    activateWindow();
+    const QPoint pixel = event->position().toPoint();
+    for (const QUrl& url : event->mimeData()->urls()) {
+        const QString path = url.isLocalFile() ? url.toLocalFile() : url.toString();
+        switch (ClassifyDroppedFile(path)) {
+        case DropKind::Image:
+            AddImage(path, &pixel);
+            break;
+        case DropKind::Document:
+            emit openDocumentRequested(path);
+            break;
+        case DropKind::Unknown:
+            Prompter().ShowMessage(tr("Unknown Document type"), CPrompter::Icon::Warning);
+            break;
+        }
+    }
+    event->acceptProposedAction();
+}
+
+bool CCovermintView::AddImage(const QString& fileName, const QPoint* dropPixel)
+{
+    CDrawingEngine& engine = m_document.Engine();
+    if (!dropPixel)
+        return engine.AddImage(fileName);
+    const QPoint offset = engine.ToLabel(PixelToView(*dropPixel));
+    return engine.AddImage(fileName, &offset);
+}
+
+// -- tools
+
+void CCovermintView::SelectTool(int commandId)
+{
+    if (const std::optional<Tool> tool = ToolTable::ForCommand(commandId))
+        ToolTable::Select(*tool);
+}
+
+bool CCovermintView::IsToolChecked(int commandId)
+{
+    const std::optional<Tool> tool = ToolTable::ForCommand(commandId);
+    return tool && *tool == CDrawingDefaults::Instance().currentTool;
+}
+
+bool CCovermintView::IsToolAvailable(int commandId)
+{
+    const std::optional<Tool> tool = ToolTable::ForCommand(commandId);
+    return tool && ToolTable::IsAvailable(*tool);
+}
+
+// -- commands
+
+bool CCovermintView::HandlesCommand(int id) const
+{
+    switch (id) {
+    case CommandId::MoveToTop: case CommandId::MoveToBottom: case CommandId::Lower: case CommandId::Raise:
+    case CommandId::MakeAllSelectable: case CommandId::MakeUnselectable:
+    case CommandId::MakeSelectedMoveable: case CommandId::MakeSelectedUnmoveable:
+    case CommandId::Colors: case CommandId::Fonts: case CommandId::Properties:
+    case CommandId::ToggleMoveable: case CommandId::ToggleSelectable:
+    case CommandId::ZoomIn: case CommandId::ZoomOut:
+    case CommandId::Print: case CommandId::PrintPreview: case CommandId::AddImage:
+        return true;
+    default:
+        return ZoomLadder::ForCommand(id) != 0 || IsPenSize(id) || IsWidthPreset(id)
+            || ToolTable::ForCommand(id).has_value();
+    }
+}
+
+bool CCovermintView::IsCommandEnabled(int id) const
+{
+    if (RestackFor(id))
+        return m_document.Engine().CanRestack();
+    if (const std::optional<Tool> tool = ToolTable::ForCommand(id))
+        return ToolTable::IsAvailable(*tool);
+    return HandlesCommand(id);
+}
+
+void CCovermintView::OnCommand(int id)
+{
+    if (OnSelectionCommand(id) || OnDialogCommand(id))
+        return;
+    if (id == CommandId::ZoomIn)
+        SetZoom(ZoomLadder::Next(m_zoom));
+    else if (id == CommandId::ZoomOut)
+        SetZoom(ZoomLadder::Previous(m_zoom));
+    else if (const int zoom = ZoomLadder::ForCommand(id))
+        SetZoom(zoom);
+    else if (IsPenSize(id))
+        ApplyPenWidth(m_document, id - CommandId::PenSize1 + 1);
+    else if (IsWidthPreset(id))
+        emit columnPresetRequested(id);
+    else
+        SelectTool(id);
+}
+
+bool CCovermintView::OnSelectionCommand(int id)
+{
+    CDrawingEngine& engine = m_document.Engine();
+    if (const std::optional<RestackKind> kind = RestackFor(id)) {
+        engine.Restack(*kind);
+    } else if (id == CommandId::MakeAllSelectable || id == CommandId::MakeUnselectable) {
+        engine.SetSelectable(id == CommandId::MakeAllSelectable ? 1 : 0);
+    } else if (id == CommandId::MakeSelectedMoveable || id == CommandId::MakeSelectedUnmoveable) {
+        engine.SetSelectedMoveable(id == CommandId::MakeSelectedMoveable ? 1 : 0);
+    } else if (id == CommandId::ToggleMoveable || id == CommandId::ToggleSelectable) {
+        ToggleSelectedFlag(id);
+    } else {
+        return false;
+    }
+    viewport()->update();
+    return true;
+}
+
+void CCovermintView::ToggleSelectedFlag(int id)
+{
+    const PrimitivePtr primitive = m_document.Engine().FirstSelected();
+    if (!primitive)
+        return;
+    if (id == CommandId::ToggleMoveable) {
+        primitive->SetMoveable(!primitive->IsMoveable());
+    } else {
+        primitive->SetSelectable(!primitive->IsSelectable());
+        if (!primitive->IsSelectable())
+            primitive->SetSelected(0);
+    }
+    // Both flags are saved with the label.
+    m_document.SetModifiedFlag(true);
+}
+
+bool CCovermintView::OnDialogCommand(int id)
+{
+    switch (id) {
+    case CommandId::Colors: ChooseColors(); return true;
+    case CommandId::Fonts: ChooseFont(); return true;
+    case CommandId::Properties: ShowProperties(); return true;
+    case CommandId::AddImage: ChooseImage(); return true;
+    case CommandId::Print: Print(); return true;
+    case CommandId::PrintPreview: PrintPreview(); return true;
+    default: return false;
+    }
+}
+
+void CCovermintView::ShowProperties()
+{
+    const PrimitivePtr primitive = m_document.Engine().FirstSelected();
+    if (!primitive) {
+        Prompter().ShowMessage(tr("Could not get a selected object"), CPrompter::Icon::Warning);
+        return;
+    }
+    if (std::unique_ptr<QDialog> dialog = CreatePropertiesDialog(*primitive, m_document, this))
+        dialog->exec();
+    viewport()->update();
+}
+
+void CCovermintView::ChooseColors()
+{
+    CColorPickerDialog dialog(CurrentColorChoice(), this);
+    if (dialog.exec() == QDialog::Accepted)
+        ApplyColorChoice(m_document, dialog.Choice());
+}
+
+void CCovermintView::ChooseFont()
+{
+    const CDrawingDefaults& defaults = CDrawingDefaults::Instance();
+    CFontColorDialog dialog(FontFromSpec(defaults.Font()), defaults.TextColor(), this);
+    if (dialog.exec() == QDialog::Accepted)
+        ApplyFontChoice(m_document, dialog.SelectedFont(), dialog.TextColor());
+}
+
+void CCovermintView::ChooseImage()
+{
+    ToolTable::Select(Tool::Selection);
+    emit toolChanged();
+    const QString folder = CPreferences::Instance().HomeFolder() + QStringLiteral("Images");
+    const QString path = QFileDialog::getOpenFileName(this, tr("Open"), folder,
+                                                      tr("Image Files (*.bmp *.jpg);;All Files (*)"));
+    if (ClassifyDroppedFile(path) == DropKind::Image)
+        AddImage(path);
+}
+
+void CCovermintView::Print()
+{
+    QPrinter printer(QPrinter::HighResolution);
+    QPrintDialog dialog(&printer, this);
+    dialog.setMinMax(1, 1);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    if (!PrintLabel(m_document, printer))
+        Prompter().ShowMessage(tr("Could not start print job."), CPrompter::Icon::Error);
+}
+
+void CCovermintView::PrintPreview()
+{
+    QPrinter printer(QPrinter::HighResolution);
+    if (!printer.isValid()) {
+        Prompter().ShowMessage(tr("Command failed."), CPrompter::Icon::Error);
+        return;
+    }
+    QPrintPreviewDialog dialog(&printer, this);
+    connect(&dialog, &QPrintPreviewDialog::paintRequested, this,
+            [this](QPrinter* target) { PrintLabel(m_document, *target); });
+    dialog.exec();
+}

@@ -1,0 +1,12 @@
+#pragma once
+// Picks the properties dialog of a primitive by its class.
+#include <QDialog>
+#include <memory>
+
+class CPrimitive;
+class CCovermintDoc;
+
+// Lines get "Line Properties", the rest of the rectangle family, texts and
+// images "Properties", freehand strokes "Freehand Properties"; none for
+// anything else.
+std::unique_ptr<QDialog> CreatePropertiesDialog(CPrimitive& primitive, CCovermintDoc& document, QWidget* parent);

@@ -1,0 +1,83 @@
+#include "view/SelectionAttributes.h"
+
+#include "document/CCovermintDoc.h"
+#include "drawing/DrawingDefaults.h"
+
+namespace {
+// Attribute changes of selected primitives are saved with the label, so
+// the document must ask to be saved; nothing selected changes nothing.
+void MarkModifiedIfSelection(CCovermintDoc& document)
+{
+    if (document.Engine().FirstSelected())
+        document.SetModifiedFlag(true);
+}
+} // namespace
+
+ColorChoice CurrentColorChoice()
+{
+    const CDrawingDefaults& d = CDrawingDefaults::Instance();
+    return ColorChoice{d.LineColor(), d.TextColor(), d.FillColor(), d.HollowFill()};
+}
+
+void ApplyColorChoice(CCovermintDoc& document, const ColorChoice& choice)
+{
+    CDrawingDefaults& d = CDrawingDefaults::Instance();
+    d.SetLineColor(choice.line);
+    d.SetTextColor(choice.text);
+    d.SetFillColor(choice.fill);
+    d.SetHollowFill(choice.hollowFill);
+    CDrawingEngine& engine = document.Engine();
+    engine.SetSelectedFillColour(choice.fill);
+    engine.SetSelectedLineColour(choice.line);
+    engine.SetSelectedTextColour(choice.text);
+    engine.SetSelectedHollowFill(choice.hollowFill);
+    MarkModifiedIfSelection(document);
+    document.UpdateAllViews();
+}
+
+void ApplyPenWidth(CCovermintDoc& document, int width)
+{
+    CDrawingDefaults::Instance().SetPenWidth(width);
+    document.Engine().SetSelectedPenWidth(width);
+    MarkModifiedIfSelection(document);
+    document.UpdateAllViews();
+}
+
+void ApplyFontChoice(CCovermintDoc& document, const QFont& font, ColorRef textColor)
+{
+    CDrawingDefaults& d = CDrawingDefaults::Instance();
+    d.SetFont(SpecFromFont(font, d.Font()));
+    d.SetTextColor(textColor);
+    CDrawingEngine& engine = document.Engine();
+    engine.ApplyCurrentFont();
+    engine.SetSelectedTextColour(textColor);
+    MarkModifiedIfSelection(document);
+    document.UpdateAllViews();
+}
+
+QFont FontFromSpec(const FontSpec& spec)
+{
+    QFont font;
+    if (!spec.faceName.isEmpty())
+        font.setFamily(spec.faceName);
+    if (spec.pointSize > 0)
+        font.setPointSizeF(spec.pointSize);
+    font.setBold(spec.attributes & FontSpec::Bold);
+    font.setItalic(spec.attributes & FontSpec::Italic);
+    font.setUnderline(spec.attributes & FontSpec::Underline);
+    font.setStrikeOut(spec.attributes & FontSpec::StrikeOut);
+    return font;
+}
+
+FontSpec SpecFromFont(const QFont& font, const FontSpec& base)
+{
+    FontSpec spec = base;
+    spec.faceName = font.family();
+    if (font.pointSizeF() > 0)
+        spec.pointSize = font.pointSizeF();
+    spec.attributes = (font.weight() > QFont::Normal ? FontSpec::Bold : 0)
+        | (font.italic() ? FontSpec::Italic : 0)
+        | (font.underline() ? FontSpec::Underline : 0)
+        | (font.strikeOut() ? FontSpec::StrikeOut : 0);
+    return spec;
+}

@@ -1,0 +1,20 @@
+#pragma once
+// The Colors, Pen Size and Fonts commands: each makes its choice the current
+// drawing default (saved in the preferences) and gives it to the selection.
+#include "drawing/FontSpec.h"
+#include "drawing/Geometry.h"
+#include "drawing/dialogs/CColorPickerDialog.h"
+
+#include <QFont>
+
+class CCovermintDoc;
+
+ColorChoice CurrentColorChoice();
+void ApplyColorChoice(CCovermintDoc& document, const ColorChoice& choice);
+void ApplyPenWidth(CCovermintDoc& document, int width);
+void ApplyFontChoice(CCovermintDoc& document, const QFont& font, ColorRef textColor);
+
+// Face, point size and the bold, italic, underline and strike-out bits.
+QFont FontFromSpec(const FontSpec& spec);
+// The same from a font; rotation and justification are kept from base.
+FontSpec SpecFromFont(const QFont& font, const FontSpec& base);
