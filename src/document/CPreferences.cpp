@@ -112,15 +112,15 @@ bool CPreferences::GetHomeFolder(QString& folder)
 {
     if (!m_homeFolder.isEmpty()) {
         folder = m_homeFolder;
-        return QFile::exists(PreferencesPath());
+        return m_fileFound;
     }
     QString home = HomeSettings().value(QStringLiteral("HOMEDIR")).toString();
     if (home.isEmpty())
         home = QDir::currentPath();
     m_homeFolder = AddTrailingSeparator(home);
-    const bool found = LocatePreferencesFile();
+    m_fileFound = LocatePreferencesFile();
     folder = m_homeFolder;
-    return found;
+    return m_fileFound;
 }
 
 QString CPreferences::HomeFolder()

@@ -70,6 +70,7 @@ private:
     bool LocatePreferencesFile();
 
     QString m_homeFolder;
+    bool m_fileFound = false; // what locating the file found
     QString m_labelDrive;
     QString m_proxyHost;
     QString m_proxyPassword;
