@@ -61,7 +61,12 @@ int CFreehand::Draw(QPainter& painter)
     line.reserve(int(m_points.size()));
     for (const QPoint& p : m_points)
         line << ToView(p);
-    painter.drawPolyline(line);
+    // A stroke that never left its first point is a dot (Qt skips
+    // zero-length lines).
+    if (std::all_of(line.begin(), line.end(), [&](QPoint p) { return p == line.front(); }))
+        painter.drawPoint(line.front());
+    else
+        painter.drawPolyline(line);
     if (IsSelected()) {
         for (const QPoint& p : line)
             DrawHandle(p, painter);

@@ -271,8 +271,6 @@ int CImagePrimitive::HitTest(QPoint viewPoint) const
 
 int CImagePrimitive::GrabHandle(QPoint viewPoint)
 {
-    if (!IsSelectable())
-        return 0;
     return GrabBoxCorner(viewPoint, m_corner1, m_corner2);
 }
 
