@@ -141,7 +141,6 @@ void CCovermintView::UpdateScrollSizes()
 
 void CCovermintView::PaintViewport(QPainter& painter)
 {
-    painter.fillRect(viewport()->rect(), Qt::white);
     painter.save();
     painter.translate(-horizontalScrollBar()->value(), -verticalScrollBar()->value());
     painter.scale(PixelsPerUnitX(), -PixelsPerUnitY());

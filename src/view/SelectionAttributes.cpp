@@ -3,16 +3,6 @@
 #include "document/CCovermintDoc.h"
 #include "drawing/DrawingDefaults.h"
 
-namespace {
-// Attribute changes of selected primitives are saved with the label, so
-// the document must ask to be saved; nothing selected changes nothing.
-void MarkModifiedIfSelection(CCovermintDoc& document)
-{
-    if (document.Engine().FirstSelected())
-        document.SetModifiedFlag(true);
-}
-} // namespace
-
 ColorChoice CurrentColorChoice()
 {
     const CDrawingDefaults& d = CDrawingDefaults::Instance();
@@ -31,7 +21,6 @@ void ApplyColorChoice(CCovermintDoc& document, const ColorChoice& choice)
     engine.SetSelectedLineColour(choice.line);
     engine.SetSelectedTextColour(choice.text);
     engine.SetSelectedHollowFill(choice.hollowFill);
-    MarkModifiedIfSelection(document);
     document.UpdateAllViews();
 }
 
@@ -39,7 +28,6 @@ void ApplyPenWidth(CCovermintDoc& document, int width)
 {
     CDrawingDefaults::Instance().SetPenWidth(width);
     document.Engine().SetSelectedPenWidth(width);
-    MarkModifiedIfSelection(document);
     document.UpdateAllViews();
 }
 
@@ -51,7 +39,6 @@ void ApplyFontChoice(CCovermintDoc& document, const QFont& font, ColorRef textCo
     CDrawingEngine& engine = document.Engine();
     engine.ApplyCurrentFont();
     engine.SetSelectedTextColour(textColor);
-    MarkModifiedIfSelection(document);
     document.UpdateAllViews();
 }
 

@@ -126,8 +126,7 @@ bool CGeometryRect::ApplyChanges()
     if (m_segment->isVisibleTo(this)) {
         const QString name = m_segment->currentText();
         m_primitive.SetSegmentName(name);
-        if (!m_document.FindDirectoryInformation(name))
-            m_document.AddDirectoryInformation(name);
+        m_document.AddDirectoryInformation(name);
     }
     m_document.SetModifiedFlag(true);
     m_document.UpdateAllViews();

@@ -1,0 +1,54 @@
+// Printing to a PDF file: physical size whatever the zoom, no handles.
+#include "ViewFixture.h"
+
+#include "view/LabelPrinting.h"
+
+#include <QImage>
+#include <QPrinter>
+#include <QProcess>
+#include <QTemporaryDir>
+
+TEST_F(ViewTest, PrintsAtPhysicalSizeWithoutHandles)
+{
+    auto rect = AddRect({100, -100}, {300, -300});
+    rect->SetFillColor(MakeColorRef(0, 0, 255));
+    rect->SetHollowFill(0);
+    rect->SetSelected(1);
+    view->SetZoom(300);
+
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath("label.pdf");
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(pdf);
+    printer.setPageSize(QPageSize(QPageSize::Letter));
+    printer.setPageMargins(QMarginsF(0, 0, 0, 0));
+    ASSERT_TRUE(PrintLabel(*doc, printer));
+    EXPECT_EQ(view->ZoomPercent(), 300);
+
+    // One page, rasterised at 100 dpi: one pixel per label unit.
+    QProcess raster;
+    raster.start("pdftoppm", {"-r", "100", "-png", "-singlefile", pdf, dir.filePath("page")});
+    ASSERT_TRUE(raster.waitForFinished(30000));
+    ASSERT_EQ(raster.exitCode(), 0) << raster.readAllStandardError().constData();
+    const QImage page(dir.filePath("page.png"));
+    ASSERT_FALSE(page.isNull());
+    EXPECT_EQ(page.size(), QSize(850, 1100));
+
+    const auto isBlue = [&](int x, int y) { return page.pixelColor(x, y) == QColor(Qt::blue); };
+    const auto isWhite = [&](int x, int y) { return qGray(page.pixel(x, y)) > 245; };
+    EXPECT_TRUE(isBlue(103, 103));
+    EXPECT_TRUE(isBlue(297, 297));
+    EXPECT_TRUE(isWhite(97, 200));
+    EXPECT_TRUE(isWhite(303, 200));
+    EXPECT_TRUE(isWhite(200, 303));
+    // Where the handles of the selected rectangle would be, outside its box.
+    for (int x = 93; x <= 98; ++x)
+        for (int y = 93; y <= 107; ++y) {
+            EXPECT_TRUE(isWhite(x, y)) << x << "," << y;
+            EXPECT_TRUE(isWhite(y, x)) << y << "," << x;
+        }
+    // Nor is the page outline printed.
+    EXPECT_TRUE(isWhite(0, 500));
+    EXPECT_TRUE(isWhite(1, 500));
+}
