@@ -1,6 +1,7 @@
 #include "view/CFontColorDialog.h"
 
 #include "toolkit/ColorPickerCombo.h"
+#include "toolkit/DialogButtons.h"
 
 #include <QDialogButtonBox>
 #include <QFontDialog>
@@ -19,9 +20,7 @@ CFontColorDialog::CFontColorDialog(const QFont& font, ColorRef textColor, QWidge
 
     auto* colorRow = new QFormLayout;
     colorRow->addRow(tr("Color :"), m_color);
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    QDialogButtonBox* buttons = MakeOkCancelButtons(this);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_fonts);

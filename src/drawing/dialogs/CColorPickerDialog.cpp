@@ -1,6 +1,7 @@
 #include "drawing/dialogs/CColorPickerDialog.h"
 
 #include "toolkit/ColorPickerCombo.h"
+#include "toolkit/DialogButtons.h"
 
 #include <QCheckBox>
 #include <QDialogButtonBox>
@@ -31,9 +32,7 @@ CColorPickerDialog::CColorPickerDialog(const ColorChoice& initial, QWidget* pare
     fillLayout->addWidget(m_fill);
     fillLayout->addWidget(m_hollow);
 
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    QDialogButtonBox* buttons = MakeOkCancelButtons(this);
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
