@@ -1,13 +1,18 @@
+#include "app/CCovermintApp.h"
+
 #include <QApplication>
-#include <QMainWindow>
 
 int main(int argc, char** argv)
 {
-    QApplication app(argc, argv);
+    QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Covermint"));
-    QMainWindow window;
-    window.setWindowTitle(QStringLiteral("Covermint"));
-    window.resize(1000, 750);
-    window.show();
-    return app.exec();
+    QApplication::setApplicationVersion(QStringLiteral("2.0"));
+    int status = 0;
+    {
+        CCovermintApp covermint(QApplication::applicationDirPath());
+        status = covermint.Start(QApplication::arguments());
+        if (status < 0)
+            status = QApplication::exec();
+    }
+    return status;
 }

@@ -1,0 +1,92 @@
+#include "app/DocumentCommands.h"
+
+#include "document/CCovermintDoc.h"
+#include "document/dialogs/CLabelHeader.h"
+#include "platform/Prompter.h"
+#include "view/CommandIds.h"
+
+#include <QAction>
+
+namespace DocumentCommands {
+
+bool Handles(int id)
+{
+    switch (id) {
+    case CommandId::Undo: case CommandId::Redo: case CommandId::SelectAll:
+    case CommandId::Cut: case CommandId::Copy: case CommandId::Paste:
+    case CommandId::LabelHeader: case CommandId::ClearCddbAndDirectory:
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool IsEnabled(CCovermintDoc& document, int id)
+{
+    switch (id) {
+    case CommandId::Undo:
+        return document.CommandProcessor().CanUndo();
+    case CommandId::Redo:
+        return document.CommandProcessor().CanRedo();
+    case CommandId::SelectAll:
+        return document.Engine().HasPrimitives();
+    case CommandId::Cut:
+    case CommandId::Copy:
+        return document.Engine().FirstSelected() != nullptr;
+    case CommandId::Paste:
+        return CDrawingEngine::CanPaste();
+    default:
+        return Handles(id);
+    }
+}
+
+void Execute(CCovermintDoc& document, int id, QWidget* dialogParent)
+{
+    CDrawingEngine& engine = document.Engine();
+    switch (id) {
+    case CommandId::Undo:
+        document.CommandProcessor().Undo();
+        break;
+    case CommandId::Redo:
+        document.CommandProcessor().Redo();
+        break;
+    case CommandId::SelectAll:
+        engine.SelectAll();
+        break;
+    case CommandId::Cut:
+        engine.Cut();
+        break;
+    case CommandId::Copy:
+        engine.Copy();
+        break;
+    case CommandId::Paste:
+        engine.Paste();
+        break;
+    case CommandId::LabelHeader: {
+        CLabelHeader dialog(document, dialogParent);
+        dialog.exec();
+        break;
+    }
+    case CommandId::ClearCddbAndDirectory:
+        if (!Prompter().AskYesNo(QStringLiteral(
+                "Are you sure you want clear all directory and CDDB information from this label?")))
+            return;
+        document.ClearDirectoryAndCddbData();
+        break;
+    default:
+        return;
+    }
+    document.UpdateAllViews();
+}
+
+void UpdateText(CCovermintDoc& document, QAction& action)
+{
+    const CCommandProcessor& processor = document.CommandProcessor();
+    const int id = action.data().toInt();
+    if (id == CommandId::Undo)
+        action.setText(processor.UndoText());
+    else if (id == CommandId::Redo)
+        action.setText(processor.RedoText());
+}
+
+} // namespace DocumentCommands

@@ -1,0 +1,16 @@
+#pragma once
+// The Edit menu's commands on a label document: undo and redo, the clipboard,
+// Select All, the label header and clearing the CDDB and directory data.
+class CCovermintDoc;
+class QAction;
+class QWidget;
+
+namespace DocumentCommands {
+
+bool Handles(int commandId);
+bool IsEnabled(CCovermintDoc& document, int commandId);
+void Execute(CCovermintDoc& document, int commandId, QWidget* dialogParent);
+// Undo and Redo name what they would undo ("&Undo Move").
+void UpdateText(CCovermintDoc& document, QAction& action);
+
+} // namespace DocumentCommands

@@ -1,0 +1,47 @@
+#include "toolkit/PrinterSetup.h"
+
+#include <QPageSetupDialog>
+#include <QPrinter>
+#include <QPrinterInfo>
+
+CPrinterSetup& CPrinterSetup::Instance()
+{
+    static CPrinterSetup setup;
+    return setup;
+}
+
+CPrinterSetup::CPrinterSetup() = default;
+CPrinterSetup::~CPrinterSetup() = default;
+
+QPrinter& CPrinterSetup::Printer()
+{
+    if (!m_printer)
+        m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    return *m_printer;
+}
+
+bool CPrinterSetup::HasPrinter()
+{
+    if (m_hasPrinter < 0)
+        m_hasPrinter = QPrinterInfo::availablePrinterNames().isEmpty() ? 0 : 1;
+    return m_hasPrinter == 1;
+}
+
+bool CPrinterSetup::RunPageSetup(QWidget* parent)
+{
+    QPageSetupDialog dialog(&Printer(), parent);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+void CPrinterSetup::Release()
+{
+    m_printer.reset();
+}
+
+std::optional<QSizeF> CPrinterSetup::DefaultPrintableMillimetres()
+{
+    // Without a printer the page is the standard 8.5 by 11 inches.
+    if (!HasPrinter())
+        return std::nullopt;
+    return Printer().pageLayout().paintRect(QPageLayout::Millimeter).size();
+}
