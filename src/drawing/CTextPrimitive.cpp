@@ -6,9 +6,11 @@
 #include "drawing/DrawingDefaults.h"
 
 #include <QFontMetrics>
+#include <QTransform>
 #include <QPainter>
 #include <QStaticText>
 #include <QVector>
+#include <algorithm>
 #include <cmath>
 #include <utility>
 
@@ -35,6 +37,23 @@ LRect TurnedBox(QPoint origin, int w, int h, int turn)
     default:
         return LRect(x, y, x + w, y - h);
     }
+}
+
+// The lines [first, last) that can reach the painter's device; the others are
+// skipped, so a long text costs only what shows. All lines when the device
+// has no size to go by.
+std::pair<int, int> VisibleLines(const QPainter& painter, int lineSpacing, int count)
+{
+    const QPaintDevice* device = painter.device();
+    bool invertible = false;
+    const QTransform toLocal = painter.combinedTransform().inverted(&invertible);
+    if (!device || device->width() <= 0 || device->height() <= 0 || !invertible || lineSpacing <= 0)
+        return {0, count};
+    const QRectF local = toLocal.mapRect(QRectF(0, 0, device->width(), device->height()));
+    const double first = std::floor(local.top() / lineSpacing) - 1;
+    const double last = std::ceil(local.bottom() / lineSpacing) + 1;
+    const int from = int(std::clamp(first, 0.0, double(count)));
+    return {from, int(std::clamp(last, double(from), double(count)))};
 }
 
 QStringList SplitLines(QString text)
@@ -175,7 +194,8 @@ int CTextPrimitive::Draw(QPainter& painter)
     painter.setFont(layout->font);
     painter.setPen(ColorOf(m_textColor));
     painter.setBackgroundMode(Qt::TransparentMode);
-    for (int i = 0; i < layout->lines.size(); ++i) {
+    const auto [first, last] = VisibleLines(painter, layout->lineSpacing, int(layout->lines.size()));
+    for (int i = first; i < last; ++i) {
         int x = 0;
         if (m_font.justification == FontSpec::JustifyRight)
             x = size.width() - layout->widths[i];
@@ -286,12 +306,12 @@ std::shared_ptr<CPrimitive> CTextPrimitive::Clone() const
 
 QPoint CTextPrimitive::GetTopLeft() const
 {
-    return QPoint(std::min(m_anchor.x(), m_extent.x()), std::max(m_anchor.y(), m_extent.y()));
+    return QPoint(RawRect().MinX(), RawRect().MaxY());
 }
 
 QPoint CTextPrimitive::GetBottomRight() const
 {
-    return QPoint(std::max(m_anchor.x(), m_extent.x()), std::min(m_anchor.y(), m_extent.y()));
+    return QPoint(RawRect().MaxX(), RawRect().MinY());
 }
 
 bool CTextPrimitive::GetCorners(QPoint& c1, QPoint& c2) const

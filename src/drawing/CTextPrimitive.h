@@ -35,6 +35,7 @@ public:
     void SetFont(const FontSpec& font) { m_font = font; }
     QPoint Anchor() const { return m_anchor; }
     QPoint ExtentCorner() const { return m_extent; }
+    LRect RawRect() const { return LRect(m_anchor, m_extent); }
     // The box in label units used for hit tests, selection and status text.
     LRect BoundingBox() const;
 

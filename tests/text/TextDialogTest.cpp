@@ -66,6 +66,16 @@ void WhenModal(std::function<void(T&)> action)
     timer->start(10);
 }
 
+// Picks an entry in the "Advanced Text Object" dialog that opens next.
+void ChooseNameWhenAsked(const QString& name)
+{
+    WhenModal<CTextPrimitiveName>([name](CTextPrimitiveName& names) {
+        auto* list = names.findChild<QComboBox*>();
+        list->setCurrentIndex(list->findText(name));
+        ClickOk(names);
+    });
+}
+
 class TextDialogTest : public TextTest
 {
 protected:
@@ -237,11 +247,7 @@ TEST_F(TextDialogTest, SpecialNoneKeepsTheEditedTextAndOtherNamesReplaceIt)
     auto* edit = dialog.findChild<QPlainTextEdit*>(QStringLiteral("text"));
     edit->setPlainText(QStringLiteral("Edited"));
 
-    WhenModal<CTextPrimitiveName>([](CTextPrimitiveName& names) {
-        auto* list = names.findChild<QComboBox*>();
-        list->setCurrentIndex(list->findText(QStringLiteral("None")));
-        ClickOk(names);
-    });
+    ChooseNameWhenAsked(QStringLiteral("None"));
     ClickButton(dialog, QStringLiteral("Special..."));
     EXPECT_EQ(text->GetName(), QStringLiteral("None"));
     EXPECT_EQ(text->Text(), QString());
@@ -251,11 +257,7 @@ TEST_F(TextDialogTest, SpecialNoneKeepsTheEditedTextAndOtherNamesReplaceIt)
 
     CTextEditDialog second(*text, document);
     auto* secondEdit = second.findChild<QPlainTextEdit*>(QStringLiteral("text"));
-    WhenModal<CTextPrimitiveName>([](CTextPrimitiveName& names) {
-        auto* list = names.findChild<QComboBox*>();
-        list->setCurrentIndex(list->findText(QStringLiteral("Label Name")));
-        ClickOk(names);
-    });
+    ChooseNameWhenAsked(QStringLiteral("Label Name"));
     ClickButton(second, QStringLiteral("Special..."));
     EXPECT_EQ(secondEdit->toPlainText(), QStringLiteral("Hits"));
 

@@ -322,6 +322,19 @@ TEST_F(TextTest, OddSizesFacesRotationsAndHugeTextDrawSensibly)
     EXPECT_EQ(CTextPrimitive::MeasureCount(), before + 1);
     EXPECT_FALSE(InkBounds(image).isNull());
     EXPECT_GT(BoxSize(*huge).height(), 100000);
+
+    // Lines far from the text's start still show where they reach the page,
+    // upright and turned: ink starts within the first line spacing (38 pixels
+    // at 24 points) of either edge.
+    huge->SetCorners(QPoint(10, 50000), QPoint(10, 50000));
+    const QRect upright = InkBounds(DrawAlone(*huge));
+    EXPECT_LT(upright.top(), 30);
+    EXPECT_GT(upright.bottom(), 570);
+    huge->SetFont(FontSpec{QStringLiteral("Liberation Sans"), 90, 0, FontSpec::JustifyLeft, 24.0});
+    huge->SetCorners(QPoint(-50000, -590), QPoint(-50000, -590));
+    const QRect turned = InkBounds(DrawAlone(*huge));
+    EXPECT_LT(turned.left(), 30);
+    EXPECT_GT(turned.right(), 570);
 }
 
 TEST_F(TextTest, CurrentDateTextIsRewrittenAtEveryDrawing)
