@@ -165,6 +165,33 @@ TEST_F(TextTest, JustificationAlignsShortLinesInsideTheWidestOne)
     }
 }
 
+TEST_F(TextTest, FontAttributesAndColourReachTheGlyphs)
+{
+    CDrawingEngine engine;
+    const auto inkOf = [&engine](int attributes, QRect* bounds = nullptr) {
+        auto text = MakeText(engine, QStringLiteral("ace ace"), kAnchor);
+        text->SetFont(FontSpec{QStringLiteral("Liberation Sans"), 0, attributes, FontSpec::JustifyLeft, 24.0});
+        text->SetTextColor(MakeColorRef(0, 0, 255));
+        const QImage image = DrawAlone(*text);
+        if (bounds)
+            *bounds = InkBounds(image);
+        int blue = 0;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                blue += image.pixel(x, y) == qRgb(0, 0, 255) ? 1 : 0;
+        return blue;
+    };
+    QRect plainInk;
+    QRect underlinedInk;
+    const int plain = inkOf(0, &plainInk);
+    EXPECT_GT(plain, 100); // drawn in the text colour
+    EXPECT_GT(inkOf(FontSpec::Bold), plain * 5 / 4);
+    EXPECT_GT(inkOf(FontSpec::StrikeOut), plain + 40);
+    inkOf(FontSpec::Underline, &underlinedInk);
+    EXPECT_GT(underlinedInk.bottom(), plainInk.bottom());
+    EXPECT_GT(underlinedInk.width(), plainInk.width()); // runs under the blank too
+}
+
 TEST_F(TextTest, BoxIsKeptInLabelUnitsAndMeasuringIsNotRepeated)
 {
     CZoomView view(100);
