@@ -1,11 +1,13 @@
 // Printing to a PDF file: physical size whatever the zoom, no handles.
 #include "ViewFixture.h"
 
+#include "platform/PrinterInfo.h"
 #include "view/LabelPrinting.h"
 
 #include <QImage>
 #include <QPrinter>
 #include <QProcess>
+#include <QScrollBar>
 #include <QTemporaryDir>
 
 TEST_F(ViewTest, PrintsAtPhysicalSizeWithoutHandles)
@@ -51,4 +53,31 @@ TEST_F(ViewTest, PrintsAtPhysicalSizeWithoutHandles)
     // Nor is the page outline printed.
     EXPECT_TRUE(isWhite(0, 500));
     EXPECT_TRUE(isWhite(1, 500));
+}
+
+namespace {
+class SmallPrinter final : public CPrinterInfoSource
+{
+public:
+    std::optional<QSizeF> DefaultPrintableMillimetres() override { return QSizeF(100.0, 80.0); }
+};
+} // namespace
+
+TEST_F(ViewTest, PrintSetupToASmallerPageShrinksTheOutline)
+{
+    const QPoint shadow(398, -200); // beside the right edge of a 3.93 inch page
+    EXPECT_EQ(view->viewport()->grab().toImage().pixelColor(Px(shadow)), QColor(Qt::white));
+    const int rangeBefore = view->verticalScrollBar()->maximum();
+
+    SmallPrinter printer;
+    SetPrinterInfoSource(&printer);
+    view->OnPageSizeRefresh();
+    SetPrinterInfoSource(nullptr);
+    EXPECT_EQ(doc->PageSize(), QSize(393, 314));
+    EXPECT_EQ(view->viewport()->grab().toImage().pixelColor(Px(shadow)), QColor(192, 192, 192));
+    EXPECT_LT(view->verticalScrollBar()->maximum(), rangeBefore);
+
+    // Back to no printer: 8.5 by 11 inches again.
+    view->OnPageSizeRefresh();
+    EXPECT_EQ(doc->PageSize(), QSize(850, 1100));
 }
