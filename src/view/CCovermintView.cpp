@@ -74,6 +74,7 @@ CCovermintView::CCovermintView(CCovermintDoc& document, QWidget* parent)
 
 CCovermintView::~CCovermintView()
 {
+    m_gestures.Finish();
     if (m_document.Engine().View() == this)
         m_document.Engine().SetView(nullptr);
     m_document.RemoveView(this);

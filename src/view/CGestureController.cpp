@@ -28,6 +28,7 @@ void CGestureController::LeftDown(QPoint viewPoint, bool shift)
     // old gesture here, so its undo record and drag box are not left behind.
     if (HasCapture())
         LeftUp(viewPoint, shift);
+    m_lastPoint = viewPoint;
 
     const CDrawingDefaults& defaults = CDrawingDefaults::Instance();
     if (defaults.dragBoxMode != DragBoxMode::None)
@@ -81,6 +82,7 @@ void CGestureController::MouseMove(QPoint viewPoint)
 {
     if (!HasCapture())
         return;
+    m_lastPoint = viewPoint;
     CDrawingEngine& engine = Engine();
     engine.dragInProgress = true;
     if (m_gesture != Gesture::Select) {

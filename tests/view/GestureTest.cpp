@@ -262,6 +262,15 @@ TEST_F(ViewTest, InputOutOfOrderIsHarmless)
     QTest::mousePress(Port(), Qt::RightButton, {}, Px({150, -150}));
     EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
     Release({150, -150});
+
+    // A view closed in the middle of a drag selection leaves no box behind.
+    CCovermintView::SelectTool(CommandId::ToolDragSelection);
+    Press({50, -50});
+    MoveTo({500, -400});
+    EXPECT_EQ(Engine().Primitives().size(), 3u);
+    view.reset();
+    EXPECT_EQ(Engine().Primitives().size(), 2u);
+    EXPECT_TRUE(CCovermintView::IsToolChecked(CommandId::ToolSelection));
 }
 
 TEST_F(ViewTest, StatusTextDescribesWhatIsUnderTheMouse)
