@@ -8,12 +8,14 @@
 #include "drawing/dialogs/CLineGeometryRect.h"
 #include "toolkit/ColorPickerCombo.h"
 #include "toolkit/InchEdit.h"
+#include "view/CFontColorDialog.h"
 #include "view/CommandIds.h"
 #include "view/PropertiesDialogs.h"
 #include "view/SelectionAttributes.h"
 
 #include <QDialogButtonBox>
 #include <QDropEvent>
+#include <QFontDialog>
 #include <QImage>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -230,6 +232,24 @@ TEST_F(ViewTest, ColorsPenSizeAndFontsGoToDefaultsAndSelection)
     EXPECT_EQ(text->Font(), spec);
     EXPECT_EQ(text->TextColor(), MakeColorRef(0, 128, 0));
     EXPECT_EQ(SpecFromFont(FontFromSpec(spec), spec), spec);
+
+    // Through the command: the font dialog carries the text colour too.
+    WhenModalOpens([&](QWidget* w) {
+        auto* dialog = qobject_cast<CFontColorDialog*>(w);
+        ASSERT_TRUE(dialog);
+        EXPECT_EQ(dialog->TextColor(), MakeColorRef(0, 128, 0));
+        QFont italic = dialog->SelectedFont();
+        italic.setStyleName(QString()); // else the style name wins over the flags
+        italic.setItalic(true);
+        italic.setBold(false);
+        dialog->FontChooser()->setCurrentFont(italic);
+        dialog->ColorPicker()->SetColor(MakeColorRef(9, 8, 7));
+        dialog->accept();
+    });
+    view->OnCommand(CommandId::Fonts);
+    EXPECT_EQ(text->Font().attributes, FontSpec::Italic | FontSpec::StrikeOut);
+    EXPECT_EQ(text->TextColor(), MakeColorRef(9, 8, 7));
+    EXPECT_EQ(CDrawingDefaults::Instance().TextColor(), MakeColorRef(9, 8, 7));
 }
 
 TEST_F(ViewTest, FlagCommandsAndRestackEnabling)
