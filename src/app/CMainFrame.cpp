@@ -321,18 +321,10 @@ void CMainFrame::AddFrame(CChildFrame* frame)
     // Room for a label at 60%; the view places the window itself when it first shows.
     const QSize area = m_mdi->viewport()->size();
     frame->resize(std::min(area.width() * 3 / 4, 900), area.height());
-    connect(frame, &QObject::destroyed, this, [this] {
-        // Runs while the window is taken apart: look again once it is gone.
-        QTimer::singleShot(0, this, [this] {
-            UpdateMenuSet();
-            UpdateCommandStates();
-        });
-    });
     connect(&frame->View(), &CCovermintView::toolChanged, this, &CMainFrame::UpdateCommandStates);
     connect(&frame->View(), &CCovermintView::openDocumentRequested, &m_app, &CCovermintApp::OpenFromDrop);
     frame->show();
     m_mdi->setActiveSubWindow(frame);
-    UpdateMenuSet();
     OnSubWindowActivated(frame);
 }
 
@@ -442,6 +434,7 @@ bool CMainFrame::IsCommandEnabled(int id) const
 
 void CMainFrame::UpdateCommandStates()
 {
+    UpdateMenuSet();
     CChildFrame* frame = ActiveFrame();
     const int zoom = frame ? frame->View().ZoomPercent() : 0;
     const int pen = CDrawingDefaults::Instance().PenWidth();

@@ -1,0 +1,136 @@
+#include "AppTestSupport.h"
+#include "BuildInfo.h"
+#include "app/CChildFrame.h"
+#include "app/CMainFrame.h"
+#include "app/CommandLine.h"
+#include "app/RecentFileList.h"
+#include "document/CCovermintDoc.h"
+#include "platform/RecordingPrompter.h"
+#include "view/CommandIds.h"
+
+#include <QMdiArea>
+#include <QMenu>
+#include <QProcess>
+#include <gtest/gtest.h>
+
+using namespace apptest;
+
+namespace {
+
+QStringList MenuTitles(const CMainFrame& frame)
+{
+    QStringList titles;
+    for (QMenu* menu : frame.MenuBarMenus())
+        titles << menu->title();
+    return titles;
+}
+
+} // namespace
+
+TEST(CommandLine, FilesHelpVersionAndUnknownOptions)
+{
+    const CCommandLine::Result files = CCommandLine::Parse({"covermint", "a.cla", "b c.cte"});
+    EXPECT_EQ(files.action, CCommandLine::Action::Run);
+    EXPECT_EQ(files.files, QStringList({"a.cla", "b c.cte"}));
+
+    const CCommandLine::Result help = CCommandLine::Parse({"covermint", "--help"});
+    EXPECT_EQ(help.action, CCommandLine::Action::ShowHelp);
+    EXPECT_TRUE(help.text.contains(QStringLiteral("--version")));
+
+    EXPECT_EQ(CCommandLine::Parse({"covermint", "-v"}).action, CCommandLine::Action::ShowVersion);
+    EXPECT_EQ(CCommandLine::VersionText(), QStringLiteral("Covermint 2.0 Bld " COVERMINT_BUILD_NUMBER));
+
+    const CCommandLine::Result bad = CCommandLine::Parse({"covermint", "--frobnicate"});
+    EXPECT_EQ(bad.action, CCommandLine::Action::Fail);
+    EXPECT_TRUE(bad.text.contains(QStringLiteral("frobnicate")));
+}
+
+TEST(CommandLine, TheProgramPrintsAndExitsWithoutAWindow)
+{
+    QProcess program;
+    program.start(QStringLiteral(COVERMINT_BINARY), {QStringLiteral("--version")});
+    ASSERT_TRUE(program.waitForFinished(20000));
+    EXPECT_EQ(program.exitCode(), 0);
+    EXPECT_EQ(program.readAllStandardOutput().trimmed(), QByteArray("Covermint 2.0 Bld " COVERMINT_BUILD_NUMBER));
+
+    program.start(QStringLiteral(COVERMINT_BINARY), {QStringLiteral("--no-such-option")});
+    ASSERT_TRUE(program.waitForFinished(20000));
+    EXPECT_NE(program.exitCode(), 0);
+    EXPECT_TRUE(program.readAllStandardError().contains("no-such-option"));
+}
+
+TEST(StartUp, NoLabelWithoutArgumentsAndTheLabelMenusOnceOneIsOpen)
+{
+    CRecordingPrompter prompter;
+    SeededHome home;
+    ASSERT_TRUE(home.AddLabel(QStringLiteral("disk.cla")));
+    {
+        auto app = Started();
+        ASSERT_NE(app->MainFrame(), nullptr);
+        EXPECT_TRUE(app->MainFrame()->isVisible());
+        EXPECT_TRUE(app->MainFrame()->Frames().isEmpty());
+        EXPECT_EQ(MenuTitles(*app->MainFrame()), QStringList({"&File", "&View", "&Links", "&Help"}));
+        EXPECT_EQ(app->TipDialog(), nullptr); // the profile says no tips
+    }
+    auto app = Started({home.Label(QStringLiteral("disk.cla"))});
+    const QList<CChildFrame*> frames = app->MainFrame()->Frames();
+    ASSERT_EQ(frames.size(), 1);
+    EXPECT_EQ(frames.front()->Document().Title(), QStringLiteral("disk.cla"));
+    EXPECT_EQ(frames.front()->Document().PathName(), home.Label(QStringLiteral("disk.cla")));
+    EXPECT_FALSE(frames.front()->Document().IsModified());
+    EXPECT_TRUE(frames.front()->Document().Engine().HasPrimitives());
+    EXPECT_EQ(MenuTitles(*app->MainFrame()),
+              QStringList({"&File", "&Edit", "&Drawing", "&View", "&Window", "&Links", "&Help"}));
+    EXPECT_EQ(app->RecentFiles().Files(), QStringList({home.Label(QStringLiteral("disk.cla"))}));
+    EXPECT_TRUE(prompter.messages.isEmpty());
+
+    // The last label closed: back to the short menus.
+    frames.front()->close();
+    QTest::qWait(10);
+    EXPECT_EQ(MenuTitles(*app->MainFrame()), QStringList({"&File", "&View", "&Links", "&Help"}));
+}
+
+TEST(StartUp, FilesThatCannotBeOpenedAreReportedAndTheProgramRuns)
+{
+    CRecordingPrompter prompter;
+    SeededHome home;
+    ASSERT_TRUE(home.WriteFile(QStringLiteral("Labels/broken.cla"), "<COVERMINTLABEL><NAME>oops"));
+    ASSERT_TRUE(home.AddLabel(QStringLiteral("good.cla")));
+    const QByteArray brokenBytes = ReadAll(home.Label(QStringLiteral("broken.cla")));
+    auto app = Started({home.Label(QStringLiteral("missing.cla")), home.Label(QStringLiteral("broken.cla")),
+                        home.Label(QStringLiteral("good.cla"))});
+    EXPECT_TRUE(app->MainFrame()->isVisible());
+    ASSERT_EQ(app->MainFrame()->Frames().size(), 1);
+    EXPECT_EQ(app->MainFrame()->Frames().front()->Document().Title(), QStringLiteral("good.cla"));
+    ASSERT_EQ(prompter.messages.size(), 2);
+    EXPECT_TRUE(prompter.messages[0].contains(QStringLiteral("missing.cla")));
+    // An unreadable label is not opened, so no later Save can write over it.
+    EXPECT_EQ(ReadAll(home.Label(QStringLiteral("broken.cla"))), brokenBytes);
+}
+
+TEST(StartUp, OpeningAnOpenLabelAgainBringsItsWindowForward)
+{
+    CRecordingPrompter prompter;
+    SeededHome home;
+    ASSERT_TRUE(home.AddLabel(QStringLiteral("one.cla")));
+    ASSERT_TRUE(home.AddLabel(QStringLiteral("two.cla")));
+    auto app = Started({home.Label(QStringLiteral("one.cla")), home.Label(QStringLiteral("two.cla"))});
+    EXPECT_EQ(app->ActiveFrame()->Document().Title(), QStringLiteral("two.cla"));
+    CChildFrame* again = app->OpenDocumentFile(home.Label(QStringLiteral("one.cla")));
+    EXPECT_EQ(app->MainFrame()->Frames().size(), 2);
+    EXPECT_EQ(again, app->ActiveFrame());
+    EXPECT_EQ(again->Document().Title(), QStringLiteral("one.cla"));
+    EXPECT_EQ(app->RecentFiles().Files().front(), home.Label(QStringLiteral("one.cla")));
+}
+
+TEST(StartUp, TheTipOfTheDayShowsWhenTheProfileAsksForIt)
+{
+    CRecordingPrompter prompter;
+    SeededHome home;
+    ClearProfile(0);
+    auto app = Started();
+    ASSERT_NE(app->TipDialog(), nullptr);
+    EXPECT_TRUE(app->TipDialog()->isVisible());
+    EXPECT_FALSE(app->TipDialog()->TipText().isEmpty());
+    EXPECT_NE(app->TipDialog()->TipText(), QStringLiteral("Tips file does not exist in the prescribed directory"));
+}
