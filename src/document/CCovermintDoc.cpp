@@ -31,28 +31,30 @@ void CCovermintDoc::RefreshPageSize()
     PublishPageSize(m_pageSize);
 }
 
+void CCovermintDoc::SetHeaderField(QString CLabelHeaderFields::*field, const QString& specialName, const QString& v)
+{
+    m_header.*field = v;
+    Engine().SetTextByName(specialName, v);
+}
+
 void CCovermintDoc::SetDescription(const QString& v)
 {
-    m_header.description = v;
-    Engine().SetTextByName(QStringLiteral("Label Description"), v);
+    SetHeaderField(&CLabelHeaderFields::description, QStringLiteral("Label Description"), v);
 }
 
 void CCovermintDoc::SetName(const QString& v)
 {
-    m_header.name = v;
-    Engine().SetTextByName(QStringLiteral("Label Name"), v);
+    SetHeaderField(&CLabelHeaderFields::name, QStringLiteral("Label Name"), v);
 }
 
 void CCovermintDoc::SetAuthor(const QString& v)
 {
-    m_header.author = v;
-    Engine().SetTextByName(QStringLiteral("Label Author"), v);
+    SetHeaderField(&CLabelHeaderFields::author, QStringLiteral("Label Author"), v);
 }
 
 void CCovermintDoc::SetCreationDate(const QString& v)
 {
-    m_header.created = v;
-    Engine().SetTextByName(QStringLiteral("Label Create Date"), v);
+    SetHeaderField(&CLabelHeaderFields::created, QStringLiteral("Label Create Date"), v);
 }
 
 CDocumentDirectoryInformation* CCovermintDoc::FindDirectoryInformation(const QString& segmentName) const

@@ -93,6 +93,9 @@ signals:
     void viewsNeedUpdate();
 
 private:
+    // Stores one header field and shows it in the texts of that special name.
+    void SetHeaderField(QString CLabelHeaderFields::*field, const QString& specialName, const QString& v);
+
     CDirectoryDisplaySettings m_display;
     CCommandProcessor m_commands{40};
     QSize m_pageSize{850, 1100};

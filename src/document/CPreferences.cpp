@@ -196,28 +196,10 @@ void CPreferences::Load()
         return;
     }
 
-    QString drive;
-    if (ReadString(root, "LABELDRIVE", drive) && IsAcceptableLabelDrive(drive))
-        m_labelDrive = drive;
-    m_proxyPort = 0;
-    ReadInt(root, "PROXY_PORT", m_proxyPort);
-    ReadInt(root, "PROXY_INUSE", m_proxyInUse);
-    ReadString(root, "PROXY_HOST", m_proxyHost);
-    ReadString(root, "PROXY_PASSWORD", m_proxyPassword);
-    ReadString(root, "PROXY_USER", m_proxyUser);
-    m_display.Load(root, COVERMINT_DISPLAY_KEYWORDS);
-    ReadInt(root, "PENWIDTH", m_penWidth);
-    ReadReal(root, "PTSIZE", m_font.pointSize);
-    ReadString(root, "FACENAME", m_font.faceName);
-    ReadInt(root, "ROTATION", m_font.rotation);
-    ReadInt(root, "JUSTIFICATION", m_font.justification);
-    ReadInt(root, "FONTATTR", m_font.attributes);
-    ReadColor(root, "LINECOLOR", m_lineColor);
-    ReadColor(root, "FILLCOLOR", m_fillColor);
-    ReadColor(root, "TEXTCOLOR", m_textColor);
-    ReadInt(root, "HOLLOWFILL", m_hollowFill);
-    ReadInt(root, "ACTIVETAB", m_activeTab);
-    ReadString(root, "CURRENTCDDBSITE", m_currentCddbSite);
+    m_proxyPort = 0; // a missing port reads as 0
+    PersistFields(false, root, Fields());
+    if (!IsAcceptableLabelDrive(m_labelDrive))
+        m_labelDrive = kDefaultLabelDrive;
     m_cddbSites.clear();
     for (pugi::xml_node site = root.child("CDDBSITE"); site; site = site.next_sibling("CDDBSITE")) {
         const QString text = ElementText(site);
@@ -231,28 +213,39 @@ bool CPreferences::Save()
     pugi::xml_document document;
     ResetXmlDocument(document);
     const pugi::xml_node root = WriteContainer(document, kRootName);
-    WriteString(root, "LABELDRIVE", m_labelDrive);
-    WriteInt(root, "PROXY_INUSE", m_proxyInUse);
-    WriteInt(root, "PROXY_PORT", m_proxyPort);
-    WriteString(root, "PROXY_HOST", m_proxyHost);
-    WriteString(root, "PROXY_PASSWORD", m_proxyPassword);
-    WriteString(root, "PROXY_USER", m_proxyUser);
-    m_display.Store(root, COVERMINT_DISPLAY_KEYWORDS);
-    WriteInt(root, "PENWIDTH", m_penWidth);
-    WriteReal(root, "PTSIZE", m_font.pointSize);
-    WriteString(root, "FACENAME", m_font.faceName);
-    WriteInt(root, "ROTATION", m_font.rotation);
-    WriteInt(root, "JUSTIFICATION", m_font.justification);
-    WriteInt(root, "FONTATTR", m_font.attributes);
-    WriteColor(root, "LINECOLOR", m_lineColor);
-    WriteColor(root, "FILLCOLOR", m_fillColor);
-    WriteColor(root, "TEXTCOLOR", m_textColor);
-    WriteInt(root, "HOLLOWFILL", m_hollowFill);
-    WriteInt(root, "ACTIVETAB", m_activeTab);
-    WriteString(root, "CURRENTCDDBSITE", m_currentCddbSite);
+    PersistFields(true, root, Fields());
     for (const QString& site : m_cddbSites)
         WriteString(root, "CDDBSITE", site);
     return SaveXmlFile(document, PreferencesPath());
+}
+
+std::vector<KeyedField> CPreferences::Fields()
+{
+    std::vector<KeyedField> fields = {
+        {"LABELDRIVE", &m_labelDrive},
+        {"PROXY_INUSE", &m_proxyInUse},
+        {"PROXY_PORT", &m_proxyPort},
+        {"PROXY_HOST", &m_proxyHost},
+        {"PROXY_PASSWORD", &m_proxyPassword},
+        {"PROXY_USER", &m_proxyUser},
+    };
+    for (const KeyedField& f : m_display.Fields(COVERMINT_DISPLAY_KEYWORDS))
+        fields.push_back(f);
+    fields.insert(fields.end(), {
+        {"PENWIDTH", &m_penWidth},
+        {"PTSIZE", &m_font.pointSize},
+        {"FACENAME", &m_font.faceName},
+        {"ROTATION", &m_font.rotation},
+        {"JUSTIFICATION", &m_font.justification},
+        {"FONTATTR", &m_font.attributes},
+        {"LINECOLOR", &m_lineColor},
+        {"FILLCOLOR", &m_fillColor},
+        {"TEXTCOLOR", &m_textColor},
+        {"HOLLOWFILL", &m_hollowFill},
+        {"ACTIVETAB", &m_activeTab},
+        {"CURRENTCDDBSITE", &m_currentCddbSite},
+    });
+    return fields;
 }
 
 // Every setter stores the value, then writes the whole file.

@@ -68,6 +68,8 @@ private:
     CPreferences();
     void Load();
     bool LocatePreferencesFile();
+    // Every stored field except the site list, in the file's order.
+    std::vector<KeyedField> Fields();
 
     QString m_homeFolder;
     bool m_fileFound = false; // what locating the file found

@@ -1,9 +1,10 @@
 #pragma once
+#include "document/XmlValues.h"
+
 #include <QString>
 
 #include <initializer_list>
-
-#include <pugixml.hpp>
+#include <vector>
 
 // How a directory listing is shown; a document's own copy, with the user's
 // defaults in the preferences.
@@ -32,4 +33,6 @@ struct CDirectoryDisplaySettings
     void Store(pugi::xml_node parent, std::initializer_list<const char*> keywords) const;
     // Reads the named fields that are present; the others keep their value.
     void Load(pugi::xml_node parent, std::initializer_list<const char*> keywords);
+    // The named fields, in the given order, bound to their keywords.
+    std::vector<KeyedField> Fields(std::initializer_list<const char*> keywords);
 };

@@ -14,11 +14,14 @@ constexpr qint64 kMaxFileSize = qint64(256) * 1024 * 1024;
 
 constexpr unsigned kParseFlags = pugi::parse_cdata | pugi::parse_escapes | pugi::parse_ws_pcdata;
 
-// Collects the serialised text; a carriage return becomes a character
-// reference so that other XML readers do not fold it into a line feed.
+// Streams the serialised text into a file; a carriage return becomes a
+// character reference so that other XML readers do not fold it into a line
+// feed.
 class CEscapingWriter final : public pugi::xml_writer
 {
 public:
+    explicit CEscapingWriter(QIODevice& device) : m_device(device) {}
+
     void write(const void* data, size_t size) override
     {
         const char* bytes = static_cast<const char*>(data);
@@ -27,14 +30,24 @@ public:
         for (const char* p = bytes; p != end; ++p) {
             if (*p != '\r')
                 continue;
-            buffer.append(run, p - run);
-            buffer.append("&#13;");
+            Put(run, p - run);
+            Put("&#13;", 5);
             run = p + 1;
         }
-        buffer.append(run, end - run);
+        Put(run, end - run);
     }
 
-    QByteArray buffer;
+    bool Failed() const { return m_failed; }
+
+private:
+    void Put(const char* data, qint64 size)
+    {
+        if (!m_failed && size > 0 && m_device.write(data, size) != size)
+            m_failed = true;
+    }
+
+    QIODevice& m_device;
+    bool m_failed = false;
 };
 
 // Line and column (both from 1) of a byte offset into UTF-8 text.
@@ -105,11 +118,13 @@ void ResetXmlDocument(pugi::xml_document& document)
 
 bool SaveXmlFile(const pugi::xml_document& document, const QString& path, QString* error)
 {
-    CEscapingWriter writer;
-    document.save(writer, "", pugi::format_raw, pugi::encoding_utf8);
     QSaveFile file(path);
-    if (file.open(QIODevice::WriteOnly) && file.write(writer.buffer) == writer.buffer.size() && file.commit())
-        return true;
+    if (file.open(QIODevice::WriteOnly)) {
+        CEscapingWriter writer(file);
+        document.save(writer, "", pugi::format_raw, pugi::encoding_utf8);
+        if (!writer.Failed() && file.commit())
+            return true;
+    }
     if (error)
         *error = QStringLiteral("Could not save %1: %2").arg(path, file.errorString());
     return false;

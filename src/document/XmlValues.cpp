@@ -6,6 +6,8 @@
 #include <cmath>
 #include <optional>
 #include <string>
+#include <string_view>
+#include <algorithm>
 
 namespace {
 
@@ -90,6 +92,53 @@ bool IsTextNode(pugi::xml_node node)
     return node.type() == pugi::node_pcdata || node.type() == pugi::node_cdata;
 }
 
+// The element's text as stored (UTF-8, escapes not undone); usually the one
+// text child itself, else the text children joined in scratch.
+std::string_view RawText(pugi::xml_node element, std::string& scratch)
+{
+    const pugi::xml_node first = element.first_child();
+    if (IsTextNode(first) && !first.next_sibling())
+        return first.value();
+    scratch.clear();
+    for (pugi::xml_node child = first; child; child = child.next_sibling())
+        if (IsTextNode(child))
+            scratch += child.value();
+    return scratch;
+}
+
+// Appends <key>text</key>; text is already in stored form.
+bool AppendValue(pugi::xml_node parent, const char* key, const char* text)
+{
+    if (!parent)
+        return false;
+    pugi::xml_node element = parent.append_child(key);
+    if (!element)
+        return false;
+    if (*text)
+        element.append_child(pugi::node_pcdata).set_value(text);
+    return true;
+}
+
+int ParseLeadingIntUtf8(std::string_view text)
+{
+    size_t i = 0;
+    while (i < text.size() && (text[i] == ' ' || (text[i] >= '\t' && text[i] <= '\r')))
+        ++i;
+    bool negative = false;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
+        negative = text[i] == '-';
+        ++i;
+    }
+    // Saturate instead of overflowing on absurdly long digit runs.
+    constexpr long long kLimit = static_cast<long long>(INT_MAX) + 1;
+    long long value = 0;
+    for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i)
+        value = std::min(value * 10 + (text[i] - '0'), kLimit);
+    if (negative)
+        value = -value;
+    return int(std::min<long long>(value, INT_MAX));
+}
+
 // Reals longer than this are outside the format.
 constexpr qsizetype kMaxRealText = 51;
 
@@ -97,10 +146,8 @@ constexpr qsizetype kMaxRealText = 51;
 
 QString ElementText(pugi::xml_node element)
 {
-    std::string raw;
-    for (pugi::xml_node child = element.first_child(); child; child = child.next_sibling())
-        if (IsTextNode(child))
-            raw += child.value();
+    std::string scratch;
+    const std::string_view raw = RawText(element, scratch);
     return DecodeText(QString::fromUtf8(raw.data(), qsizetype(raw.size())));
 }
 
@@ -123,18 +170,14 @@ void SetElementText(pugi::xml_node element, const QString& text)
 
 bool WriteString(pugi::xml_node parent, const char* key, const QString& value)
 {
-    if (!parent)
-        return false;
-    pugi::xml_node element = parent.append_child(key);
-    if (!element)
-        return false;
-    SetElementText(element, value);
-    return true;
+    return AppendValue(parent, key, EncodeText(value).toUtf8().constData());
 }
 
 bool WriteInt(pugi::xml_node parent, const char* key, int value)
 {
-    return WriteString(parent, key, QString::number(value));
+    char digits[16];
+    *std::to_chars(digits, digits + sizeof digits - 1, value).ptr = '\0';
+    return AppendValue(parent, key, digits);
 }
 
 bool WriteReal(pugi::xml_node parent, const char* key, double value)
@@ -190,10 +233,12 @@ bool ReadString(pugi::xml_node parent, const char* key, QString& target)
 
 bool ReadInt(pugi::xml_node parent, const char* key, int& target)
 {
-    QString text;
-    if (!ReadString(parent, key, text))
+    const pugi::xml_node element = parent.child(key);
+    std::string scratch;
+    const std::string_view text = RawText(element, scratch);
+    if (!element || text.empty())
         return false;
-    target = ParseLeadingInt(text);
+    target = ParseLeadingIntUtf8(text);
     return true;
 }
 
@@ -250,28 +295,35 @@ std::vector<QPoint> ReadPoints(pugi::xml_node parent)
     return points;
 }
 
+namespace {
+void PersistValue(bool storing, pugi::xml_node parent, const char* key, int& v)
+{
+    storing ? WriteInt(parent, key, v) : ReadInt(parent, key, v);
+}
+void PersistValue(bool storing, pugi::xml_node parent, const char* key, double& v)
+{
+    storing ? WriteReal(parent, key, v) : ReadReal(parent, key, v);
+}
+void PersistValue(bool storing, pugi::xml_node parent, const char* key, QString& v)
+{
+    storing ? WriteString(parent, key, v) : ReadString(parent, key, v);
+}
+void PersistValue(bool storing, pugi::xml_node parent, const char* key, ColorRef& v)
+{
+    storing ? WriteColor(parent, key, v) : ReadColor(parent, key, v);
+}
+} // namespace
+
+void PersistFields(bool storing, pugi::xml_node parent, const std::vector<KeyedField>& fields)
+{
+    for (const KeyedField& f : fields)
+        std::visit([&](auto* target) { PersistValue(storing, parent, f.key, *target); }, f.target);
+}
+
 int ParseLeadingInt(const QString& text)
 {
-    qsizetype i = 0;
-    while (i < text.size() && text.at(i).isSpace())
-        ++i;
-    bool negative = false;
-    if (i < text.size() && (text.at(i) == u'+' || text.at(i) == u'-')) {
-        negative = text.at(i) == u'-';
-        ++i;
-    }
-    // Saturate instead of overflowing on absurdly long digit runs.
-    long long value = 0;
-    for (; i < text.size() && text.at(i) >= u'0' && text.at(i) <= u'9'; ++i) {
-        value = value * 10 + (text.at(i).unicode() - u'0');
-        if (value > static_cast<long long>(INT_MAX) + 1)
-            value = static_cast<long long>(INT_MAX) + 1;
-    }
-    if (negative)
-        value = -value;
-    if (value > INT_MAX)
-        return INT_MAX;
-    return int(value);
+    const QByteArray utf8 = text.toUtf8();
+    return ParseLeadingIntUtf8(std::string_view(utf8.constData(), size_t(utf8.size())));
 }
 
 bool ParseReal(const QString& text, double& value)

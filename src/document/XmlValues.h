@@ -7,6 +7,8 @@
 
 #include <QPoint>
 #include <QString>
+#include <initializer_list>
+#include <variant>
 #include <vector>
 
 #include <pugixml.hpp>
@@ -38,6 +40,16 @@ bool ReadColor(pugi::xml_node parent, const char* key, ColorRef& target);
 bool ReadPoint(pugi::xml_node pointElement, QPoint& target);
 // Every POINT child of parent in document order.
 std::vector<QPoint> ReadPoints(pugi::xml_node parent);
+
+// A value bound to its file keyword, for records kept as a list of values:
+// integers, reals, strings and colours (KEYR, KEYG, KEYB).
+struct KeyedField
+{
+    const char* key;
+    std::variant<int*, double*, QString*, ColorRef*> target;
+};
+// Storing writes the fields in list order; loading reads those present.
+void PersistFields(bool storing, pugi::xml_node parent, const std::vector<KeyedField>& fields);
 
 // Number parsing as the format reads it: the leading decimal number with an
 // optional sign, "12abc" -> 12, "abc" -> 0; reals parsed in single precision.
