@@ -3,6 +3,8 @@
 // of two corners, a pen width and a hollow-fill flag.
 #include "drawing/CPrimitive.h"
 
+#include <QBrush>
+
 class CRectangle : public CPrimitive
 {
 public:
@@ -43,6 +45,9 @@ protected:
     virtual void DrawShape(QPainter& painter, QPoint v1, QPoint v2);
     virtual void DrawHandles(QPainter& painter, QPoint v1, QPoint v2);
     QString BoxDescription() const;
+    // The fill colour, or no brush when hollow: a hollow shape shows what
+    // lies below it.
+    QBrush InteriorBrush() const;
 
     QPoint m_corner1;
     QPoint m_corner2;
