@@ -3,9 +3,7 @@
 #include "document/XmlValues.h"
 #include "drawing/CDrawingEngine.h"
 
-#include <QColor>
 #include <QPainter>
-#include <QPen>
 #include <QPolygon>
 #include <algorithm>
 
@@ -50,12 +48,7 @@ int CFreehand::Draw(QPainter& painter)
     if (!m_owner || m_points.empty())
         return 0;
     painter.save();
-    // Width 0 is Qt's one-pixel cosmetic pen, which is what a width that
-    // rounds to nothing should draw. Round caps make a press without movement
-    // show as a dot.
-    QPen pen(QColor(RedOf(m_lineColor), GreenOf(m_lineColor), BlueOf(m_lineColor)),
-             std::max(0, m_owner->ToView(m_penWidth)), Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
-    painter.setPen(pen);
+    painter.setPen(CDrawingEngine::LinePen(m_owner->ToView(m_penWidth), m_lineColor));
     painter.setBrush(Qt::NoBrush);
     QPolygon line;
     line.reserve(int(m_points.size()));
@@ -78,29 +71,28 @@ int CFreehand::Draw(QPainter& painter)
 void CFreehand::MoveBy(int dx, int dy)
 {
     MarkModified();
-    const QPoint delta(dx, dy);
     if (!m_handleGrabbed) {
         for (QPoint& p : m_points)
-            p += delta;
+            p = ShiftPoint(p, dx, dy);
         return;
     }
     auto grabbed = std::find(m_points.begin(), m_points.end(), m_grabbedPoint);
     if (grabbed == m_points.end())
         return;
-    *grabbed += delta;
+    *grabbed = ShiftPoint(*grabbed, dx, dy);
     m_grabbedPoint = *grabbed;
 }
 
 void CFreehand::BeginCreate(QPoint viewPoint)
 {
-    m_points.push_back(ToLabel(viewPoint));
+    m_points.push_back(ClampPoint(ToLabel(viewPoint)));
 }
 
 void CFreehand::TrackCreate(QPoint viewPoint)
 {
     if (!m_owner)
         return;
-    m_points.push_back(ToLabel(viewPoint));
+    m_points.push_back(ClampPoint(ToLabel(viewPoint)));
     if (ILabelView* view = m_owner->View())
         view->InvalidateView(false);
 }
@@ -109,7 +101,7 @@ void CFreehand::EndCreate(QPoint viewPoint)
 {
     if (!m_owner)
         return;
-    m_points.push_back(ToLabel(viewPoint));
+    m_points.push_back(ClampPoint(ToLabel(viewPoint)));
     m_owner->UpdateAllViews();
 }
 
@@ -122,7 +114,7 @@ int CFreehand::HitTest(QPoint viewPoint) const
 {
     if (!m_owner)
         return 0;
-    const QPoint p = ToLabel(viewPoint);
+    const QPoint p = ClampPoint(ToLabel(viewPoint));
     for (size_t i = 1; i < m_points.size(); ++i) {
         if (PointOnSegment(m_points[i - 1], m_points[i], p))
             return 1;
@@ -135,7 +127,7 @@ int CFreehand::GrabHandle(QPoint viewPoint)
     if (!IsSelectable())
         return 0;
     const int t = GrabTolerance();
-    const QPoint p = ToLabel(viewPoint);
+    const QPoint p = ClampPoint(ToLabel(viewPoint));
     int found = 0;
     // The last near point wins, so a later point drawn over earlier ones is
     // the one that moves.
@@ -189,7 +181,7 @@ void CFreehand::SetPoint(int index, int x, int y)
 {
     if (index < 0 || index >= int(m_points.size()))
         return;
-    m_points[size_t(index)] = QPoint(x, y);
+    m_points[size_t(index)] = ClampPoint(QPoint(x, y));
 }
 
 void CFreehand::RemovePoint(int index)
@@ -212,7 +204,8 @@ int CFreehand::Persist(bool storing, pugi::xml_node element)
     }
     CPrimitive::Persist(false, element);
     ReadInt(element, "PENWIDTH", m_penWidth);
+    m_penWidth = std::clamp(m_penWidth, 0, kMaxPenWidth);
     for (const QPoint& p : ReadPoints(element))
-        m_points.push_back(p);
+        m_points.push_back(ClampPoint(p));
     return 1;
 }

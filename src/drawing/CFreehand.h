@@ -3,6 +3,7 @@
 // mouse reported while the Freehand tool was dragged.
 #include "drawing/CPrimitive.h"
 
+#include <algorithm>
 #include <vector>
 
 class CFreehand : public CPrimitive
@@ -29,7 +30,9 @@ public:
 
     void AssignFreehand(const CFreehand& other);
     int PenWidth() const { return m_penWidth; }
-    void SetPenWidth(int w) { m_penWidth = w; }
+    // Label units; whatever a file or caller says is kept within this.
+    static constexpr int kMaxPenWidth = 1000;
+    void SetPenWidth(int w) { m_penWidth = std::clamp(w, 0, kMaxPenWidth); }
     const std::vector<QPoint>& Points() const { return m_points; }
     void SetPoint(int index, int x, int y);
     void RemovePoint(int index);

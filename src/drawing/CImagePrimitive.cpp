@@ -63,7 +63,7 @@ QImage ToDrawable(const std::vector<unsigned char>& bgrBottomUp, int width, int 
 // the opposite one, so the box never turns over or collapses.
 int MoveAxisWithoutFlip(int value, int opposite, int delta)
 {
-    const int moved = value + delta;
+    const int moved = ClampCoordinate(static_cast<long long>(value) + delta);
     if ((value < opposite && moved < opposite) || (value > opposite && moved > opposite))
         return moved;
     return value;
@@ -107,7 +107,7 @@ void CImagePrimitive::AssignImage(const CImagePrimitive& other)
     // copy never fails or asks anything when the file has gone since; a
     // source without a picture keeps its box.
     if (HasPixels()) {
-        m_corner2 = m_corner1 + QPoint(m_width, -m_height);
+        m_corner2 = ShiftPoint(m_corner1, m_width, -m_height);
     }
 }
 
@@ -183,7 +183,7 @@ void CImagePrimitive::SetImage(const QString& fileName, std::vector<unsigned cha
     m_width = width;
     m_height = height;
     m_corner1 = QPoint(0, 0);
-    m_corner2 = QPoint(width, -height);
+    m_corner2 = ClampPoint(QPoint(width, -height));
     m_cache = ToDrawable(bgrBottomUp, width, height);
     m_pixels = std::make_shared<const std::vector<unsigned char>>(std::move(bgrBottomUp));
 }
@@ -225,8 +225,8 @@ void CImagePrimitive::MoveBy(int dx, int dy)
 {
     MarkModified();
     if (!m_handleGrabbed) {
-        m_corner1 += QPoint(dx, dy);
-        m_corner2 += QPoint(dx, dy);
+        m_corner1 = ShiftPoint(m_corner1, dx, dy);
+        m_corner2 = ShiftPoint(m_corner2, dx, dy);
         return;
     }
     QPoint& c1 = m_corner1;
@@ -266,7 +266,7 @@ int CImagePrimitive::HitTest(QPoint viewPoint) const
 {
     if (!m_owner)
         return 0;
-    return PointInBox(m_corner1, m_corner2, ToLabel(viewPoint)) ? 1 : 0;
+    return PointInBox(m_corner1, m_corner2, ClampPoint(ToLabel(viewPoint))) ? 1 : 0;
 }
 
 int CImagePrimitive::GrabHandle(QPoint viewPoint)
@@ -298,8 +298,8 @@ bool CImagePrimitive::GetCorners(QPoint& c1, QPoint& c2) const
 
 void CImagePrimitive::SetCorners(QPoint c1, QPoint c2)
 {
-    m_corner1 = c1;
-    m_corner2 = c2;
+    m_corner1 = ClampPoint(c1);
+    m_corner2 = ClampPoint(c2);
 }
 
 int CImagePrimitive::Persist(bool storing, pugi::xml_node element)
@@ -327,12 +327,14 @@ int CImagePrimitive::Persist(bool storing, pugi::xml_node element)
     ReadString(element, "FILENAME", stored);
     LoadStoredName(stored);
     // The stored box wins over the natural size the load gave.
-    pugi::xml_node first = element.child("POINT");
-    if (first) {
-        ReadPoint(first, m_corner1);
+    QPoint c1 = m_corner1;
+    QPoint c2 = m_corner2;
+    if (pugi::xml_node first = element.child("POINT")) {
+        ReadPoint(first, c1);
         if (pugi::xml_node second = first.next_sibling("POINT"))
-            ReadPoint(second, m_corner2);
+            ReadPoint(second, c2);
     }
+    SetCorners(c1, c2);
     return 1;
 }
 

@@ -218,4 +218,17 @@ TEST(Freehand, PointEditsCopiesAndTheFileForm)
     EXPECT_EQ(none.Persist(false, bare.child("PRIMITIVE")), 1);
     EXPECT_TRUE(none.Points().empty());
     EXPECT_EQ(DarkPixels(Paint(none)), 0);
+
+    // Values no label holds are kept within range, so moving and drawing
+    // cannot overflow.
+    pugi::xml_document wild;
+    wild.load_string("<PRIMITIVE><PENWIDTH>99999999</PENWIDTH><POINT><X>2147483647</X><Y>-2147483648</Y></POINT>"
+                     "<POINT><X>5</X></POINT></PRIMITIVE>");
+    CFreehand clamped(1, &engine);
+    EXPECT_EQ(clamped.Persist(false, wild.child("PRIMITIVE")), 1);
+    EXPECT_EQ(clamped.PenWidth(), CFreehand::kMaxPenWidth);
+    EXPECT_EQ(clamped.Points(), (std::vector<QPoint>{{kMaxLabelCoordinate, -kMaxLabelCoordinate}, {5, 0}}));
+    clamped.MoveBy(2000000000, 0);
+    EXPECT_EQ(clamped.Points()[1], QPoint(kMaxLabelCoordinate, 0));
+    Paint(clamped);
 }

@@ -251,6 +251,13 @@ TEST(ImagePrimitive, StoredNamesAreRelativeToTheHomeFolderAndFoundAgainAfterAMov
     // The stored box wins over the natural size.
     EXPECT_EQ(C1(fromImages), QPoint(10, -10));
     EXPECT_EQ(C2(fromImages), QPoint(610, -310));
+    // Corners beyond any page are kept in range; drawing them stays quick.
+    CImagePrimitive wild(&engine);
+    Load(wild, ImageElement(QStringLiteral(".\\Images\\quad.jpg"), QPoint(-2147483647, 2147483647),
+                            QPoint(2147483647, -2147483647)));
+    EXPECT_EQ(C1(wild), QPoint(-kMaxLabelCoordinate, kMaxLabelCoordinate));
+    EXPECT_EQ(C2(wild), QPoint(kMaxLabelCoordinate, -kMaxLabelCoordinate));
+    EXPECT_NE(Paint(wild).pixel(10, 10), qRgb(255, 255, 255));
     CImagePrimitive fromHome(&engine);
     Load(fromHome, inHome);
     EXPECT_EQ(fromHome.FileName(), moved.FilePath(QStringLiteral("top.bmp")));
