@@ -6,9 +6,9 @@
 #include "drawing/DrawingDefaults.h"
 
 #include <QFontMetrics>
-#include <QTransform>
 #include <QPainter>
 #include <QStaticText>
+#include <QTransform>
 #include <QVector>
 #include <algorithm>
 #include <cmath>
