@@ -37,10 +37,10 @@ void Populate(CDrawingEngine& engine, int count)
         const QPoint c2 = c1 + QPoint(10 + random.bounded(50), -(10 + random.bounded(50)));
         std::shared_ptr<CRectangle> shape;
         switch (i % 4) {
-        case 0: shape = std::make_shared<CRectangle>(1 + i % 4, &engine); break;
-        case 1: shape = std::make_shared<CEllipse>(1 + i % 4, &engine); break;
-        case 2: shape = std::make_shared<CRoundedRect>(1 + i % 4, &engine); break;
-        default: shape = std::make_shared<CLine>(1 + i % 4, &engine); break;
+        case 0: shape = std::make_shared<CRectangle>(1 + (i / 4) % 4, &engine); break;
+        case 1: shape = std::make_shared<CEllipse>(1 + (i / 4) % 4, &engine); break;
+        case 2: shape = std::make_shared<CRoundedRect>(1 + (i / 4) % 4, &engine); break;
+        default: shape = std::make_shared<CLine>(1 + (i / 4) % 4, &engine); break;
         }
         shape->SetCorners(c1, c2);
         shape->SetHollowFill(i % 3 == 0 ? 0 : 1);

@@ -8,6 +8,7 @@
 #include "drawing/CTextPrimitive.h"
 #include "drawing/DrawingDefaults.h"
 
+#include <QCoreApplication>
 #include <QPaintDevice>
 #include <QPainter>
 #include <algorithm>
@@ -303,6 +304,10 @@ void CDrawingEngine::Cut()
 
 void CDrawingEngine::Copy()
 {
+    // Copies may hold fonts and images, which must go before the application
+    // object does, not among the static destructors after it.
+    static const bool releasedAtExit = (qAddPostRoutine(&CDrawingEngine::ClearClipboard), true);
+    Q_UNUSED(releasedAtExit);
     ClearClipboard();
     for (const PrimitivePtr& p : m_primitives)
         if (p->IsSelected())

@@ -254,12 +254,12 @@ std::shared_ptr<CPrimitive> CRectangle::Clone() const
 
 QPoint CRectangle::GetTopLeft() const
 {
-    return QPoint(GetRect().MinX(), GetRect().MaxY());
+    return GetRect().TopLeft();
 }
 
 QPoint CRectangle::GetBottomRight() const
 {
-    return QPoint(GetRect().MaxX(), GetRect().MinY());
+    return GetRect().BottomRight();
 }
 
 bool CRectangle::GetCorners(QPoint& c1, QPoint& c2) const

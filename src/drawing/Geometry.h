@@ -23,6 +23,9 @@ struct LRect
     int MaxX() const { return std::max(left, right); }
     int MinY() const { return std::min(top, bottom); }
     int MaxY() const { return std::max(top, bottom); }
+    // Corners of the normalised box: (min x, max y) and (max x, min y).
+    QPoint TopLeft() const { return QPoint(MinX(), MaxY()); }
+    QPoint BottomRight() const { return QPoint(MaxX(), MinY()); }
     // Ordered so that left <= right and bottom <= top (y up).
     LRect Normalized() const { return LRect(MinX(), MaxY(), MaxX(), MinY()); }
     bool operator==(const LRect&) const = default;
