@@ -9,7 +9,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 {
     // A lower pixel limit than the program's keeps each run quick; the
     // code path past the limit check is the same.
-    constexpr std::uint64_t kFuzzMaxPixels = 4'000'000;
+    constexpr std::uint64_t kFuzzMaxPixels = 1'000'000;
     const JpegResult result = ReadJpegMemory(data, size, kFuzzMaxPixels);
     const CDecodedPicture& p = result.picture;
     if (result.status == JpegStatus::Ok) {

@@ -17,7 +17,6 @@ struct ErrorManager
 {
     jpeg_error_mgr pub; // first, so libjpeg's pointer is also ours
     std::jmp_buf jump;
-    int damaged = 0;
     char message[JMSG_LENGTH_MAX] = {};
 };
 
@@ -32,14 +31,13 @@ void EmitMessage(j_common_ptr cinfo, int level)
 {
     if (level >= 0)
         return; // trace output
-    auto* error = reinterpret_cast<ErrorManager*>(cinfo->err);
     ++cinfo->err->num_warnings;
-    // Stray bytes between markers are common in camera files and harmless;
-    // every other warning means the picture came out damaged (a truncated
-    // file is filled with grey).
-    if (cinfo->err->msg_code == JWRN_EXTRANEOUS_DATA || error->damaged++)
-        return;
-    (*cinfo->err->format_message)(cinfo, error->message);
+    // Stray bytes between markers are common in camera files and harmless.
+    // Every other warning means the picture would come out damaged (a
+    // truncated file is filled with grey), so decoding stops right here
+    // instead of finishing a picture that will be refused.
+    if (cinfo->err->msg_code != JWRN_EXTRANEOUS_DATA)
+        ErrorExit(cinfo);
 }
 
 void OutputMessage(j_common_ptr) {}
@@ -117,8 +115,6 @@ void Decode(DecodeState& s, AttachSource attach, void* source)
             ExpandGreyRow(row, std::size_t(width));
     }
     jpeg_finish_decompress(&s.cinfo);
-    if (s.error.damaged)
-        return Refuse(s, JpegStatus::Failed, s.error.message);
     jpeg_destroy_decompress(&s.cinfo);
     s.result.picture.width = int(width);
     s.result.picture.height = int(height);
