@@ -159,6 +159,12 @@ TEST(LabelDocument, NewDocumentState)
     EXPECT_EQ(doc.AddDirectoryInformation(QStringLiteral("A")), doc.AddDirectoryInformation(QStringLiteral("A")));
     EXPECT_EQ(doc.FindDirectoryInformation(QStringLiteral("a")), nullptr); // names are case-sensitive
     EXPECT_EQ(doc.SegmentNames(), (QStringList{QString(), QStringLiteral("A")}));
+
+    doc.FindDirectoryInformation(QString())->Tree().AddFile(QStringLiteral("left over"));
+    doc.FindDirectoryInformation(QStringLiteral("A"))->Tree().AddFile(QStringLiteral("kept"));
+    doc.OnNewDocument();
+    EXPECT_TRUE(doc.FindDirectoryInformation(QString())->Tree().Children().empty());
+    EXPECT_EQ(doc.FindDirectoryInformation(QStringLiteral("A"))->Tree().Children().size(), 1u);
 }
 
 TEST(LabelDocument, HeaderSettersUpdateOnlyTheirTexts)
