@@ -45,11 +45,11 @@ QSize BoxSize(const CTextPrimitive& text)
 
 } // namespace
 
-TEST_F(TextTest, TextConstructionTakesTheCurrentDefaultsAndClonesCopyEverything)
+TEST_F(TextTest, TextConstructionTakesTheCurrentDefaults)
 {
     CDrawingEngine engine;
     CDrawingDefaults::Instance().SetTextColor(MakeColorRef(10, 20, 30));
-    FontSpec font{QStringLiteral("Liberation Serif"), 90, FontSpec::Bold, FontSpec::JustifyCenter, 18.0};
+    const FontSpec font{QStringLiteral("Liberation Serif"), 90, FontSpec::Bold, FontSpec::JustifyCenter, 18.0};
     CPreferences::Instance().SetFont(font);
 
     CTextPrimitive text(&engine);
@@ -57,22 +57,6 @@ TEST_F(TextTest, TextConstructionTakesTheCurrentDefaultsAndClonesCopyEverything)
     EXPECT_EQ(text.LineColor(), MakeColorRef(10, 20, 30));
     EXPECT_EQ(text.Font(), font);
     EXPECT_EQ(text.Anchor(), QPoint(0, 0));
-
-    text.SetText(QStringLiteral("one\r\ntwo"));
-    text.SetCorners(QPoint(5, -6), QPoint(7, -8));
-    text.SetName(QStringLiteral("Label Name"));
-    text.SetSelected(1);
-    const auto copy = std::dynamic_pointer_cast<CTextPrimitive>(text.Clone());
-    ASSERT_TRUE(copy);
-    EXPECT_EQ(copy->Text(), text.Text());
-    EXPECT_EQ(copy->Font(), font);
-    EXPECT_EQ(copy->Anchor(), QPoint(5, -6));
-    EXPECT_EQ(copy->ExtentCorner(), QPoint(7, -8));
-    EXPECT_EQ(copy->GetName(), QStringLiteral("Label Name"));
-    EXPECT_EQ(copy->Owner(), &engine);
-    EXPECT_FALSE(copy->IsSelected());
-    copy->Assign(*copy); // onto itself: nothing changes
-    EXPECT_EQ(copy->Text(), text.Text());
 }
 
 TEST_F(TextTest, EmptyTextIsMeasuredAsOneBlankAndKeepsItsText)
