@@ -99,6 +99,14 @@ void CCovermintDoc::ClearDirectoryAndCddbData()
     UpdateAllViews();
 }
 
+bool CCovermintDoc::OnClearDirectoryAndCddbData()
+{
+    if (!Prompter().AskYesNo(QStringLiteral("Are you sure you want clear all directory and CDDB information from this label?")))
+        return false;
+    ClearDirectoryAndCddbData();
+    return true;
+}
+
 void CCovermintDoc::SetTitle(const QString& title)
 {
     if (title == m_title)

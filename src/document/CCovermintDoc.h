@@ -58,6 +58,8 @@ public:
     const std::vector<std::unique_ptr<CDocumentDirectoryInformation>>& Records() const { return m_records; }
     // Empties every record's tree, sizes and CDDB texts (after the question).
     void ClearDirectoryAndCddbData();
+    // The menu command: asks first, clears on Yes. Returns whether it cleared.
+    bool OnClearDirectoryAndCddbData();
 
     // -- framework side: title, path, modified flag, views
     QString Title() const { return m_title; }

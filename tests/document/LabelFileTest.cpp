@@ -187,6 +187,7 @@ TEST(LabelDocument, HeaderSettersUpdateOnlyTheirTexts)
 
 TEST(LabelDocument, ClearingDirectoryAndCddbDataKeepsNamesAndHeader)
 {
+    CRecordingPrompter prompter;
     CTempHome home;
     CCovermintDoc doc;
     FillDocument(doc, home);
@@ -195,7 +196,16 @@ TEST(LabelDocument, ClearingDirectoryAndCddbDataKeepsNamesAndHeader)
     const CDirectoryDisplaySettings display = doc.DisplaySettings();
     const size_t primitives = doc.Engine().Primitives().size();
 
-    doc.ClearDirectoryAndCddbData();
+    const QString question = QStringLiteral("Are you sure you want clear all directory and CDDB information from this label?");
+    prompter.answers = {false, true};
+    EXPECT_FALSE(doc.OnClearDirectoryAndCddbData());
+    EXPECT_EQ(prompter.questions, QStringList{question});
+    EXPECT_EQ(doc.FindDirectoryInformation(QString())->FreeSpace(), 1234);
+    EXPECT_EQ(doc.FindDirectoryInformation(QString())->CddbTexts().title, QStringLiteral("Title"));
+    EXPECT_EQ(doc.FindDirectoryInformation(QString())->Tree().Children().size(), 2u);
+    EXPECT_EQ(title->Text(), QStringLiteral("x"));
+
+    EXPECT_TRUE(doc.OnClearDirectoryAndCddbData());
     EXPECT_EQ(doc.SegmentNames(), (QStringList{QString(), QStringLiteral("Back")}));
     for (const auto& record : doc.Records()) {
         EXPECT_EQ(record->CddbTexts(), CCddbTexts{});
