@@ -4,11 +4,8 @@
 
 #include "drawing/BmpReader.h"
 
-#include <QDir>
-#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
-#include <sys/stat.h>
 
 namespace {
 
@@ -139,22 +136,4 @@ TEST(BmpReader, RefusesLyingHeadersWithTheirMessages)
     QByteArray hugeInfo = MakeBmp(1, 1, 8, {0xffffff}, rows, 1);
     Patch32(hugeInfo, BmpField::InfoSize, 0xffffff00u);
     EXPECT_EQ(Read(hugeInfo).message.toStdString(), "Corrupt palette");
-}
-
-TEST(BmpReader, FileThatCannotBeReadIsRefusedWithoutBlocking)
-{
-    QTemporaryDir dir;
-    const QString folder = dir.path() + QStringLiteral("/pictures.bmp");
-    ASSERT_TRUE(QDir().mkpath(folder));
-    const QString fifo = dir.path() + QStringLiteral("/pipe.bmp");
-    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
-    const QString missing = dir.path() + QStringLiteral("/missing.bmp");
-    for (const QString& path : {folder, fifo, missing})
-        EXPECT_EQ(ReadBmpFile(path).message, QStringLiteral("Can't open file for reading :\n") + path);
-
-    const QString real = dir.path() + QStringLiteral("/real.bmp");
-    ASSERT_TRUE(WriteBytes(real, MakeBmp24(2, 1, [](int x, int) { return x ? kBlue : kRed; })));
-    const BmpResult r = ReadBmpFile(real);
-    ASSERT_TRUE(r.Ok());
-    EXPECT_EQ(r.picture.rgb, Rgb({kRed, kBlue}));
 }

@@ -18,13 +18,6 @@
 
 namespace {
 
-std::uint32_t Quadrants(int x, int y)
-{
-    if (y < 75)
-        return x < 150 ? kRed : kGreen;
-    return x < 150 ? kBlue : 0x808080;
-}
-
 QByteArray QuadrantsJpeg()
 {
     return MakeJpeg(300, 150, 3, Quadrants);

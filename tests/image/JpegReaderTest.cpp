@@ -4,13 +4,10 @@
 
 #include "drawing/JpegReader.h"
 
-#include <QDir>
-#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 #include <cstdlib>
 
-#include <sys/stat.h>
 
 namespace {
 
@@ -26,14 +23,6 @@ void ExpectNear(const CDecodedPicture& p, int x, int y, std::uint32_t rgb, const
     EXPECT_NEAR(px[0], int((rgb >> 16) & 0xff), 8) << where;
     EXPECT_NEAR(px[1], int((rgb >> 8) & 0xff), 8) << where;
     EXPECT_NEAR(px[2], int(rgb & 0xff), 8) << where;
-}
-
-std::uint32_t Quadrants(int x, int y)
-{
-    // Red top-left, green top-right, blue bottom-left, grey bottom-right.
-    if (y < 75)
-        return x < 150 ? kRed : kGreen;
-    return x < 150 ? kBlue : 0x808080;
 }
 
 } // namespace
@@ -102,21 +91,4 @@ TEST(JpegReader, BadDataFailsWithAReasonAndNeverEndsTheProgram)
     EXPECT_EQ(ReadJpegMemory(reinterpret_cast<const unsigned char*>(wide.constData()), size_t(wide.size()), 2000000)
                   .status,
               JpegStatus::Failed);
-}
-
-TEST(JpegReader, FilesThatCannotBeOpenedAreRefusedWithoutBlocking)
-{
-    QTemporaryDir dir;
-    const QString folder = dir.path() + QStringLiteral("/folder.jpg");
-    ASSERT_TRUE(QDir().mkpath(folder));
-    const QString fifo = dir.path() + QStringLiteral("/pipe.jpg");
-    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
-    for (const QString& path : {folder, fifo, dir.path() + QStringLiteral("/missing.jpg")})
-        EXPECT_EQ(ReadJpegFile(path).status, JpegStatus::CannotOpen) << path.toStdString();
-
-    const QString real = dir.path() + QStringLiteral("/real.jpg");
-    ASSERT_TRUE(WriteBytes(real, MakeJpeg(300, 150, 3, Quadrants)));
-    const JpegResult r = ReadJpegFile(real);
-    ASSERT_EQ(r.status, JpegStatus::Ok);
-    ExpectNear(r.picture, 280, 130, 0x808080, "from file");
 }

@@ -127,3 +127,10 @@ bool WriteBytes(const QString& path, const QByteArray& data)
     QFile f(path);
     return f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(data) == data.size();
 }
+
+std::uint32_t Quadrants(int x, int y)
+{
+    if (y < 75)
+        return x < 150 ? kRed : kGreen;
+    return x < 150 ? kBlue : 0x808080;
+}

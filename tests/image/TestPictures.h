@@ -43,3 +43,6 @@ bool WriteBytes(const QString& path, const QByteArray& data);
 constexpr std::uint32_t kRed = 0xff0000;
 constexpr std::uint32_t kGreen = 0x00ff00;
 constexpr std::uint32_t kBlue = 0x0000ff;
+
+// 300 x 150: red top-left, green top-right, blue bottom-left, grey bottom-right.
+std::uint32_t Quadrants(int x, int y);
