@@ -99,6 +99,22 @@ void BM_SelectInRect(benchmark::State& state)
 }
 BENCHMARK(BM_SelectInRect)->Unit(benchmark::kMicrosecond);
 
+// One mouse move of a drag of 1,000 selected primitives, undo record included.
+void BM_DragStep(benchmark::State& state)
+{
+    CDrawingEngine engine;
+    Populate(engine, 1000);
+    engine.SelectAll();
+    engine.BeginPendingCommands();
+    int step = 1;
+    for (auto _ : state) {
+        engine.MoveSelected(step, -step);
+        step = -step;
+    }
+    engine.SubmitPendingCommands();
+}
+BENCHMARK(BM_DragStep)->Unit(benchmark::kMicrosecond);
+
 void BM_UndoRedoMove(benchmark::State& state)
 {
     CCovermintDoc doc;

@@ -107,10 +107,8 @@ int ReshapeClassCode(const CPrimitive& primitive)
 
 void CUndoMoveCommand::AddPrimitive(const PrimitivePtr& primitive)
 {
-    const bool known = std::any_of(m_primitives.begin(), m_primitives.end(),
-                                   [&primitive](const std::weak_ptr<CPrimitive>& p) { return p.lock() == primitive; });
-    if (!known)
-        m_primitives.push_back(primitive);
+    if (primitive)
+        m_primitives.insert(primitive);
 }
 
 bool CUndoMoveCommand::Undo()

@@ -5,6 +5,7 @@
 
 #include <QString>
 #include <memory>
+#include <set>
 #include <vector>
 
 class CDrawingEngine;
@@ -67,7 +68,9 @@ public:
 private:
     void MoveAll(QPoint by);
     CDrawingEngine* m_engine;
-    std::vector<std::weak_ptr<CPrimitive>> m_primitives;
+    // Ordered by owner so that a drag, which adds every moved primitive at
+    // each mouse move, finds the known ones quickly.
+    std::set<std::weak_ptr<CPrimitive>, std::owner_less<std::weak_ptr<CPrimitive>>> m_primitives;
     QPoint m_offset;
 };
 
