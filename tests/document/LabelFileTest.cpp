@@ -389,7 +389,8 @@ TEST(LabelFile, FilesThatAreNotLabels)
         EXPECT_EQ(doc.Header().name, QString());
     }
     // Binary junk, a folder, a missing file: a message each, no crash.
-    const QByteArray junk("\x00\x01\xff\xfe garbage", 14);
+    static const char junkBytes[] = "\x00\x01\xff\xfe garbage";
+    const QByteArray junk(junkBytes, sizeof junkBytes - 1);
     for (const QString& path : {WriteLabel(home, "junk.cla", junk), home.Path(), home.FilePath("missing.cla")}) {
         prompter.messages.clear();
         CCovermintDoc doc;
