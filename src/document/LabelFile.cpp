@@ -39,7 +39,7 @@ void StoreRecord(pugi::xml_node root, const CDocumentDirectoryInformation& recor
     WriteString(cddb, "CDDBEXTTRACKLISTING", texts.extTrackInfo);
 }
 
-void BuildDocument(CCovermintDoc& document, pugi::xml_document& xml)
+void BuildDom(CCovermintDoc& document, pugi::xml_document& xml)
 {
     ResetXmlDocument(xml);
     pugi::xml_node root = xml.append_child(kRootName);
@@ -107,11 +107,16 @@ QString HeaderPath(const QString& folder, const QString& fileName)
 
 namespace LabelFile {
 
+void BuildDocument(CCovermintDoc& document, pugi::xml_document& xml)
+{
+    BuildDom(document, xml);
+}
+
 bool Store(CCovermintDoc& document, const QString& path, QString* error)
 {
     try {
         pugi::xml_document xml;
-        BuildDocument(document, xml);
+        BuildDom(document, xml);
         return SaveXmlFile(xml, path, error);
     } catch (const std::exception& e) {
         if (error)

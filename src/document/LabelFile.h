@@ -5,7 +5,12 @@
 
 #include <QString>
 
+#include <pugixml.hpp>
+
 namespace LabelFile {
+
+// The DOM a save would write (the current program's VERSION included).
+void BuildDocument(CCovermintDoc& document, pugi::xml_document& xml);
 
 // Writes the document atomically; on failure the old file stays and error
 // (when given) says why.
