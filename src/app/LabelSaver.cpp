@@ -20,12 +20,14 @@ bool CLabelSaver::SaveAs(CCovermintDoc& document)
     QString proposal = document.PathName();
     if (proposal.isEmpty())
         proposal = ProposedSaveName(document.Title(), CPreferences::Instance().HomeFolder());
-    QFileDialog dialog(m_parent, QStringLiteral("Save As"), proposal,
+    // Folder and name apart: the dialog misreads a whole path given as the selection.
+    const QFileInfo proposed(proposal);
+    QFileDialog dialog(m_parent, QStringLiteral("Save As"), proposed.absolutePath(),
                        QStringLiteral("Labels (*.cla);;Templates (*.cte)"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setDefaultSuffix(QStringLiteral("cla"));
-    dialog.selectFile(proposal);
+    dialog.selectFile(proposed.fileName());
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return false;
     return SaveUnder(document, dialog.selectedFiles().constFirst());

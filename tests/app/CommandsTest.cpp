@@ -1,0 +1,258 @@
+#include "AppTestSupport.h"
+#include "app/CChildFrame.h"
+#include "app/CMainFrame.h"
+#include "app/CTreeViewLabel.h"
+#include "app/RecentFileList.h"
+#include "directory/CDocumentDirectoryInformation.h"
+#include "document/CCovermintDoc.h"
+#include "document/LabelFile.h"
+#include "document/dialogs/CLabelHeader.h"
+#include "platform/RecordingPrompter.h"
+#include "view/CCovermintView.h"
+#include "view/CommandIds.h"
+
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QToolBar>
+#include <gtest/gtest.h>
+
+using namespace apptest;
+using namespace CommandId;
+
+namespace {
+
+struct LabelWindow
+{
+    explicit LabelWindow(const SeededHome& home, const QString& name = QStringLiteral("disk.cla"))
+    {
+        EXPECT_TRUE(home.AddLabel(name));
+        app = Started({home.Label(name)});
+        frame = app->ActiveFrame();
+        EXPECT_NE(frame, nullptr);
+        app->MainFrame()->UpdateCommandStates();
+    }
+    bool Enabled(int id) const
+    {
+        app->MainFrame()->UpdateCommandStates();
+        return app->MainFrame()->Action(id)->isEnabled();
+    }
+    void Trigger(int id) const { app->MainFrame()->Action(id)->trigger(); }
+    CCovermintDoc& Document() const { return frame->Document(); }
+
+    std::unique_ptr<CCovermintApp> app;
+    CChildFrame* frame = nullptr;
+};
+
+// QFileDialog's accept() checks the chosen name as the OK button does.
+void Accept(QDialog* dialog)
+{
+    dialog->accept();
+}
+
+void TypeFileName(QFileDialog* dialog, const QString& name)
+{
+    auto* edit = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+    ASSERT_NE(edit, nullptr);
+    edit->setText(name);
+}
+
+void Answer(QMessageBox::StandardButton button)
+{
+    WhenModal<QMessageBox>([button](QMessageBox* box) { box->button(button)->click(); });
+}
+
+} // namespace
+
+TEST(Commands, EditCommandsFollowTheSelectionAndTheClipboard)
+{
+    CRecordingPrompter prompter;
+    SeededHome home;
+    LabelWindow window(home);
+    CDrawingEngine::ClearClipboard();
+    const std::size_t count = window.Document().Engine().Primitives().size();
+    EXPECT_FALSE(window.Enabled(Cut));
+    EXPECT_FALSE(window.Enabled(Copy));
+    EXPECT_FALSE(window.Enabled(Paste));
+    EXPECT_FALSE(window.Enabled(Undo));
+    EXPECT_TRUE(window.Enabled(SelectAll));
+
+    window.Trigger(SelectAll);
+    EXPECT_TRUE(window.Enabled(Cut));
+    window.Trigger(Copy);
+    EXPECT_TRUE(window.Enabled(Paste));
+    window.Trigger(Paste);
+    EXPECT_EQ(window.Document().Engine().Primitives().size(), 2 * count);
+    EXPECT_TRUE(window.Document().IsModified());
+    EXPECT_TRUE(window.app->MainFrame()->windowTitle().startsWith(QStringLiteral("Covermint - disk.cla")));
+
+    // Shortcuts reach the same commands.
+    window.app->MainFrame()->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.app->MainFrame()));
+    QTest::keyClick(window.app->MainFrame(), Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(window.app->MainFrame(), Qt::Key_X, Qt::ControlModifier);
+    EXPECT_FALSE(window.Document().Engine().HasPrimitives());
+    EXPECT_FALSE(window.Enabled(SelectAll));
+    CDrawingEngine::ClearClipboard();
+}
+
+TEST(Commands, ToolsZoomAndHiddenFeatures)
+{
+    CRecordingPrompter prompter;
+    SeededHome home;
+    auto app = Started();
+    CMainFrame& main = *app->MainFrame();
+    main.UpdateCommandStates();
+    // Without a label the tools only choose what the next press draws.
+    EXPECT_TRUE(main.Action(ToolRectangle)->isEnabled());
+    EXPECT_FALSE(main.Action(ToolDragSelection)->isEnabled());
+    EXPECT_FALSE(main.Action(ToolEllipse)->isEnabled());
+    EXPECT_FALSE(main.Action(ZoomIn)->isEnabled());
+    EXPECT_FALSE(main.Action(Cut)->isEnabled());
+    main.Action(ToolRectangle)->trigger();
+    main.UpdateCommandStates();
+    EXPECT_TRUE(main.Action(ToolRectangle)->isChecked());
+    EXPECT_FALSE(main.Action(ToolSelection)->isChecked());
+    EXPECT_EQ(main.StatusPaneText(2), QStringLiteral("Rectangle"));
+    main.Action(ToolSelection)->trigger();
+
+    for (int id : {ReadDrive, DirectoryInformation, BatchUpdate, ConnectToCddb, CddbRegistration, LinkCddbBrowser})
+        EXPECT_FALSE(main.Action(id)->isVisible()) << id;
+    EXPECT_FALSE(main.ToolBar(ViewDriveBar)->isVisible());
+
+    ASSERT_TRUE(home.AddLabel(QStringLiteral("disk.cla")));
+    CChildFrame* frame = app->OpenDocumentFile(home.Label(QStringLiteral("disk.cla")));
+    ASSERT_NE(frame, nullptr);
+    main.UpdateCommandStates();
+    EXPECT_TRUE(main.Action(ToolEllipse)->isEnabled());
+    EXPECT_TRUE(main.Action(Zoom10 + 11)->isEnabled()); // 200%
+    main.Action(Zoom10 + 11)->trigger();
+    EXPECT_EQ(frame->View().ZoomPercent(), 200);
+    main.UpdateCommandStates();
+    EXPECT_TRUE(main.Action(Zoom10 + 11)->isChecked());
+    EXPECT_EQ(main.StatusPaneText(1), QStringLiteral("Zoom 200%"));
+    main.Action(ZoomIn)->trigger();
+    EXPECT_EQ(frame->View().ZoomPercent(), 250);
+}
+
+TEST(Commands, LabelHeaderAndClearingTheData)
+{
+    CRecordingPrompter prompter;
+    SeededHome home;
+    LabelWindow window(home);
+    WhenModal<CLabelHeader>([](CLabelHeader* dialog) {
+        dialog->findChild<QLineEdit*>(QStringLiteral("Name"))->setText(QStringLiteral("Renamed"));
+        dialog->accept();
+    });
+    window.Trigger(LabelHeader);
+    EXPECT_EQ(window.Document().Header().name, QStringLiteral("Renamed"));
+    EXPECT_TRUE(window.Document().IsModified());
+
+    CDocumentDirectoryInformation& record = *window.Document().Records().front();
+    record.SetCddbTexts({QStringLiteral("Title"), QStringLiteral("1. Song"), {}, {}});
+    prompter.answers = {false};
+    window.Trigger(ClearCddbAndDirectory);
+    EXPECT_EQ(prompter.questions,
+              QStringList({"Are you sure you want clear all directory and CDDB information from this label?"}));
+    EXPECT_EQ(record.CddbTexts().title, QStringLiteral("Title"));
+    prompter.answers = {true};
+    window.Trigger(ClearCddbAndDirectory);
+    EXPECT_EQ(record.CddbTexts(), CCddbTexts());
+}
+
+TEST(Save, SaveAsProposesTheLabelsFolderAndTheLabelsTabShowsTheFile)
+{
+    CRecordingPrompter prompter;
+    SeededHome home;
+    auto app = Started();
+    CChildFrame* frame = app->NewLabelFromTemplate(QStringLiteral("ZIP Disk/ZIP Disk Label.cte"));
+    ASSERT_NE(frame, nullptr);
+    QString proposed;
+    WhenModal<QFileDialog>([&proposed](QFileDialog* dialog) {
+        proposed = dialog->selectedFiles().value(0);
+        Accept(dialog);
+    });
+    app->MainFrame()->Action(Save)->trigger();
+
+    const QString saved = home.Label(QStringLiteral("Untitled.cla"));
+    EXPECT_EQ(proposed, saved);
+    EXPECT_EQ(frame->Document().PathName(), saved);
+    EXPECT_EQ(frame->Document().Title(), QStringLiteral("Untitled.cla"));
+    EXPECT_FALSE(frame->Document().IsModified());
+    CLabelHeaderFields header;
+    EXPECT_TRUE(LabelFile::ReadHeader(home.FilePath(QStringLiteral("Labels")), QStringLiteral("Untitled.cla"), header));
+    EXPECT_EQ(ChildTexts(app->MainFrame()->LabelTree()->Root()), QStringList({"Untitled.cla"}));
+    EXPECT_EQ(app->RecentFiles().Files().value(0), saved);
+
+    // Once it has a file, Save writes there without asking.
+    frame->Document().SetName(QStringLiteral("Second"));
+    ASSERT_TRUE(frame->Document().IsModified());
+    app->MainFrame()->Action(Save)->trigger();
+    EXPECT_FALSE(frame->Document().IsModified());
+    ASSERT_TRUE(LabelFile::ReadHeader(home.FilePath(QStringLiteral("Labels")), QStringLiteral("Untitled.cla"), header));
+    EXPECT_EQ(header.name, QStringLiteral("Second"));
+
+    // A name typed with .cte stays a template.
+    WhenModal<QFileDialog>([](QFileDialog* dialog) {
+        TypeFileName(dialog, QStringLiteral("Mine.cte"));
+        Accept(dialog);
+    });
+    app->MainFrame()->Action(SaveAs)->trigger();
+    EXPECT_EQ(frame->Document().PathName(), home.Label(QStringLiteral("Mine.cte")));
+    EXPECT_TRUE(QFileInfo::exists(home.Label(QStringLiteral("Mine.cte"))));
+    EXPECT_TRUE(prompter.messages.isEmpty());
+}
+
+TEST(Save, AFailedSaveGivesTheReasonAndKeepsTheLabelModified)
+{
+    CRecordingPrompter prompter;
+    SeededHome home;
+    ASSERT_TRUE(home.WriteFile(QStringLiteral("blocker"), "a file where a folder should be"));
+    auto app = Started();
+    CChildFrame* frame = app->NewLabelFromTemplate(QStringLiteral("ZIP Disk/ZIP Disk Label.cte"));
+    ASSERT_NE(frame, nullptr);
+    frame->Document().SetModifiedFlag(true);
+    WhenModal<QFileDialog>([&home](QFileDialog* dialog) {
+        TypeFileName(dialog, home.FilePath(QStringLiteral("blocker/x.cla")));
+        Accept(dialog);
+    });
+    app->MainFrame()->Action(SaveAs)->trigger();
+    EXPECT_TRUE(frame->Document().IsModified());
+    EXPECT_TRUE(frame->Document().PathName().isEmpty());
+    EXPECT_EQ(frame->Document().Title(), QStringLiteral("Untitled Label"));
+    ASSERT_EQ(prompter.messages.size(), 1);
+    EXPECT_TRUE(prompter.messages.front().contains(QStringLiteral("blocker")));
+}
+
+TEST(Close, AModifiedLabelAsksBeforeItCloses)
+{
+    CRecordingPrompter prompter;
+    SeededHome home;
+    LabelWindow window(home);
+    const QString path = home.Label(QStringLiteral("disk.cla"));
+    const QByteArray before = ReadAll(path);
+    window.Document().SetName(QStringLiteral("Changed"));
+
+    Answer(QMessageBox::Cancel);
+    EXPECT_FALSE(window.frame->close());
+    // Closing the main window asks too, and Cancel keeps everything open.
+    Answer(QMessageBox::Cancel);
+    EXPECT_FALSE(window.app->MainFrame()->close());
+    EXPECT_EQ(window.app->MainFrame()->Frames().size(), 1);
+
+    Answer(QMessageBox::Yes);
+    EXPECT_TRUE(window.frame->close());
+    CLabelHeaderFields header;
+    ASSERT_TRUE(LabelFile::ReadHeader(home.FilePath(QStringLiteral("Labels")), QStringLiteral("disk.cla"), header));
+    EXPECT_EQ(header.name, QStringLiteral("Changed"));
+    EXPECT_NE(ReadAll(path), before);
+
+    CChildFrame* again = window.app->OpenDocumentFile(path);
+    ASSERT_NE(again, nullptr);
+    again->Document().SetName(QStringLiteral("Not kept"));
+    const QByteArray saved = ReadAll(path);
+    Answer(QMessageBox::No);
+    EXPECT_TRUE(window.app->MainFrame()->close());
+    EXPECT_EQ(ReadAll(path), saved);
+}
