@@ -1,5 +1,6 @@
 #include "app/CNewLabelDialog.h"
 
+#include "app/HelpLinks.h"
 #include "app/TemplateItems.h"
 #include "document/LabelFile.h"
 #include "platform/Prompter.h"
@@ -64,6 +65,7 @@ CNewLabelDialog::CNewLabelDialog(const QString& templatesFolder, QWidget* parent
     connect(buttons, &QDialogButtonBox::accepted, this, &CNewLabelDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &CNewLabelDialog::reject);
 
+    HelpLinks::AddContextHelp(this, QStringLiteral("new-label"));
     SetFieldsEnabled(false);
     m_ok->setEnabled(false);
     if (m_tree->topLevelItemCount() == 0)

@@ -1,5 +1,7 @@
 #include "app/CTipDlg.h"
 
+#include "app/HelpLinks.h"
+
 #include <QCheckBox>
 #include <QFrame>
 #include <QHBoxLayout>
@@ -54,6 +56,7 @@ CTipDlg::CTipDlg(const QString& tipsPath, QWidget* parent)
     layout->addWidget(page, 1);
     layout->addLayout(buttons);
 
+    HelpLinks::AddContextHelp(this, QStringLiteral("help"));
     connect(m_next, &QPushButton::clicked, this, &CTipDlg::OnNextTip);
     connect(m_close, &QPushButton::clicked, this, &CTipDlg::OnClose);
 

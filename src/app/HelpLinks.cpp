@@ -1,11 +1,14 @@
 #include "app/HelpLinks.h"
 
+#include "document/CPreferences.h"
 #include "platform/Prompter.h"
 #include "view/CommandIds.h"
 
 #include <QDesktopServices>
 #include <QFileInfo>
+#include <QShortcut>
 #include <QUrlQuery>
+#include <QWidget>
 
 namespace HelpLinks {
 
@@ -55,6 +58,13 @@ void Open(const QUrl& url)
     if (!QDesktopServices::openUrl(url))
         Prompter().ShowMessage(QStringLiteral("Could not open %1.").arg(url.toDisplayString()),
                                CPrompter::Icon::Warning);
+}
+
+void AddContextHelp(QWidget* widget, const QString& topic)
+{
+    auto* shortcut = new QShortcut(QKeySequence(QKeySequence::HelpContents), widget);
+    QObject::connect(shortcut, &QShortcut::activated, widget,
+                     [topic] { Open(HelpUrl(CPreferences::Instance().HomeFolder(), topic)); });
 }
 
 } // namespace HelpLinks

@@ -4,6 +4,8 @@
 #include <QString>
 #include <QUrl>
 
+class QWidget;
+
 namespace HelpLinks {
 
 QString ManualPath(const QString& homeFolder);
@@ -14,5 +16,7 @@ QUrl LinkUrl(int commandId, const QString& homeFolder);
 // Hands the address to the desktop; a missing manual or a failure to start
 // the browser or mail program is reported.
 void Open(const QUrl& url);
+// F1 in the widget opens the manual at the topic.
+void AddContextHelp(QWidget* widget, const QString& topic);
 
 } // namespace HelpLinks
