@@ -9,13 +9,7 @@
 #include <QKeyEvent>
 #include <QStyle>
 
-CTreeViewLabel::CTreeViewLabel(QWidget* parent) : QTreeWidget(parent)
-{
-    setHeaderHidden(true);
-    setRootIsDecorated(true);
-    setIconSize(QSize(16, 16));
-    connect(this, &QTreeWidget::itemDoubleClicked, this, &CTreeViewLabel::OnDoubleClick);
-}
+CTreeViewLabel::CTreeViewLabel(QWidget* parent) : CWorkspaceTree(parent) {}
 
 QString CTreeViewLabel::LabelsFolder()
 {
@@ -24,11 +18,8 @@ QString CTreeViewLabel::LabelsFolder()
 
 void CTreeViewLabel::Refresh()
 {
-    clear();
-    QStyle* style = QApplication::style();
-    auto* root = new QTreeWidgetItem(this, {QStringLiteral("Created Labels")});
-    root->setIcon(0, style->standardIcon(QStyle::SP_DirHomeIcon));
-    const QIcon labelIcon = style->standardIcon(QStyle::SP_FileIcon);
+    QTreeWidgetItem* root = Restart(QStringLiteral("Created Labels"));
+    const QIcon labelIcon = QApplication::style()->standardIcon(QStyle::SP_FileIcon);
     for (const QString& name : FolderListing::Files(LabelsFolder(), FolderListing::kLabelSuffix)) {
         auto* item = new QTreeWidgetItem(root, {name});
         item->setIcon(0, labelIcon);
@@ -48,7 +39,7 @@ void CTreeViewLabel::keyPressEvent(QKeyEvent* event)
         DeleteSelected();
         return;
     }
-    QTreeWidget::keyPressEvent(event);
+    CWorkspaceTree::keyPressEvent(event);
 }
 
 void CTreeViewLabel::DeleteSelected()

@@ -1,10 +1,11 @@
 #pragma once
 // The workspace's "Labels" tab: the .cla files of the home folder's Labels
 // folder. Double-click opens one; Delete deletes the file after a question.
-#include <QTreeWidget>
+#include "app/CWorkspaceTree.h"
+
 #include <functional>
 
-class CTreeViewLabel : public QTreeWidget
+class CTreeViewLabel : public CWorkspaceTree
 {
     Q_OBJECT
 public:
@@ -13,9 +14,8 @@ public:
     // Tells whether a path is open in a window; such a label is not deleted.
     void SetOpenCheck(std::function<bool(const QString&)> isOpen) { m_isOpen = std::move(isOpen); }
 
-    void Refresh();
+    void Refresh() override;
     void DeleteSelected();
-    QTreeWidgetItem* Root() const { return topLevelItemCount() ? topLevelItem(0) : nullptr; }
     static QString LabelsFolder();
 
 signals:
@@ -25,7 +25,7 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    void OnDoubleClick(QTreeWidgetItem* item);
+    void OnDoubleClick(QTreeWidgetItem* item) override;
 
     std::function<bool(const QString&)> m_isOpen;
 };

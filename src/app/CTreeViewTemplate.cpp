@@ -3,17 +3,9 @@
 #include "app/TemplateItems.h"
 #include "document/CPreferences.h"
 
-#include <QApplication>
 #include <QFileInfo>
-#include <QStyle>
 
-CTreeViewTemplate::CTreeViewTemplate(QWidget* parent) : QTreeWidget(parent)
-{
-    setHeaderHidden(true);
-    setRootIsDecorated(true);
-    setIconSize(QSize(16, 16));
-    connect(this, &QTreeWidget::itemDoubleClicked, this, &CTreeViewTemplate::OnDoubleClick);
-}
+CTreeViewTemplate::CTreeViewTemplate(QWidget* parent) : CWorkspaceTree(parent) {}
 
 QString CTreeViewTemplate::TemplatesFolder()
 {
@@ -22,9 +14,7 @@ QString CTreeViewTemplate::TemplatesFolder()
 
 void CTreeViewTemplate::Refresh()
 {
-    clear();
-    auto* root = new QTreeWidgetItem(this, {QStringLiteral("Available Templates")});
-    root->setIcon(0, QApplication::style()->standardIcon(QStyle::SP_DirHomeIcon));
+    QTreeWidgetItem* root = Restart(QStringLiteral("Available Templates"));
     TemplateItems::Add(root, TemplatesFolder());
     root->setExpanded(true);
 }

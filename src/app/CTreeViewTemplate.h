@@ -1,16 +1,15 @@
 #pragma once
 // The workspace's "Templates" tab: one branch per category of the home
 // folder's Templates folder. Double-clicking a template starts a new label.
-#include <QTreeWidget>
+#include "app/CWorkspaceTree.h"
 
-class CTreeViewTemplate : public QTreeWidget
+class CTreeViewTemplate : public CWorkspaceTree
 {
     Q_OBJECT
 public:
     explicit CTreeViewTemplate(QWidget* parent = nullptr);
 
-    void Refresh();
-    QTreeWidgetItem* Root() const { return topLevelItemCount() ? topLevelItem(0) : nullptr; }
+    void Refresh() override;
     static QString TemplatesFolder();
 
 signals:
@@ -18,5 +17,5 @@ signals:
     void templateChosen(const QString& relativePath);
 
 private:
-    void OnDoubleClick(QTreeWidgetItem* item);
+    void OnDoubleClick(QTreeWidgetItem* item) override;
 };
