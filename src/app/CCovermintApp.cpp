@@ -173,7 +173,7 @@ CChildFrame* CCovermintApp::NewLabelFromTemplate(const QString& relativePath)
     document->SetPathName(QString());
     document->SetModifiedFlag(false);
     CChildFrame* frame = AddDocument(std::move(document));
-    frame->View().SetZoom(60);
+    ShowAtSixtyPercent(frame);
     return frame;
 }
 
@@ -184,8 +184,15 @@ void CCovermintApp::OpenFromWorkspace(const QString& path)
         RefreshLabelTree();
         return;
     }
-    if (CChildFrame* frame = ActiveFrame())
-        frame->View().SetZoom(60);
+    ShowAtSixtyPercent(ActiveFrame());
+}
+
+void CCovermintApp::ShowAtSixtyPercent(CChildFrame* frame)
+{
+    if (!frame)
+        return;
+    frame->View().SetZoom(60);
+    m_frame->UpdateCommandStates();
 }
 
 void CCovermintApp::OpenFromDrop(const QString& path)

@@ -57,6 +57,7 @@ public slots:
 
 private:
     CChildFrame* AddDocument(std::unique_ptr<class CCovermintDoc> document);
+    void ShowAtSixtyPercent(CChildFrame* frame);
     void OnDocumentSaved(const QString& path);
 
     QString m_programDir;
