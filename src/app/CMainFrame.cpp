@@ -95,10 +95,11 @@ CMainFrame::CMainFrame(CCovermintApp& app) : m_app(app)
 
 CMainFrame::~CMainFrame()
 {
-    // Label windows go before the workspace and the bars they talk to.
+    // Label windows (closed ones waiting for deletion too) go while this
+    // window is whole, and without reporting back to it.
+    m_mdi->disconnect(this);
     disconnect(m_statusConnection);
-    for (CChildFrame* frame : Frames())
-        delete frame;
+    qDeleteAll(findChildren<CChildFrame*>());
 }
 
 // -- actions, bars, menus

@@ -134,3 +134,37 @@ TEST(StartUp, TheTipOfTheDayShowsWhenTheProfileAsksForIt)
     EXPECT_FALSE(app->TipDialog()->TipText().isEmpty());
     EXPECT_NE(app->TipDialog()->TipText(), QStringLiteral("Tips file does not exist in the prescribed directory"));
 }
+
+TEST(RecentFiles, TheFourNewestComeFirstAndVanishedFilesAreDropped)
+{
+    CRecordingPrompter prompter;
+    SeededHome home;
+    QStringList paths;
+    for (int i = 0; i < 5; ++i) {
+        paths << home.Label(QStringLiteral("label%1.cla").arg(i));
+        ASSERT_TRUE(home.AddLabel(QStringLiteral("label%1.cla").arg(i)));
+    }
+    auto app = Started(paths);
+    EXPECT_EQ(app->RecentFiles().Files(), QStringList({paths[4], paths[3], paths[2], paths[1]}));
+
+    // What the File menu offers, read back by a new list as the next run would.
+    CRecentFileList stored;
+    EXPECT_EQ(stored.Files(), app->RecentFiles().Files());
+    QMenu menu;
+    stored.AddToMenu(&menu);
+    QStringList shown;
+    for (QAction* action : menu.actions())
+        if (action->isVisible())
+            shown << action->text();
+    EXPECT_EQ(shown.size(), 4);
+    EXPECT_EQ(shown.front(), QStringLiteral("&1 ") + paths[4]);
+
+    // An entry whose file is gone: reported, and taken off the list.
+    app->MainFrame()->close();
+    ASSERT_TRUE(QFile::remove(paths[3]));
+    QObject::connect(&stored, &CRecentFileList::openRequested, app.get(), &CCovermintApp::OpenDocumentFile);
+    menu.actions().at(2)->trigger(); // "&2 ...label3.cla"
+    ASSERT_EQ(prompter.messages.size(), 1);
+    EXPECT_TRUE(prompter.messages.front().contains(QStringLiteral("label3.cla")));
+    EXPECT_FALSE(app->RecentFiles().Files().contains(paths[3]));
+}
