@@ -4,6 +4,7 @@
 #include "app/CNewLabelDialog.h"
 #include "app/CTreeViewTemplate.h"
 #include "document/CCovermintDoc.h"
+#include "document/CPreferences.h"
 #include "document/LabelFile.h"
 #include "drawing/CTextPrimitive.h"
 #include "platform/RecordingPrompter.h"
@@ -176,4 +177,19 @@ TEST(NewLabel, ATemplateThatCannotBeOpenedMakesNoLabelAndABrokenOneAnEmptyLabel)
     ASSERT_NE(frame, nullptr);
     EXPECT_FALSE(frame->Document().Engine().HasPrimitives());
     EXPECT_EQ(prompter.messages.size(), 1); // the parser's reason
+}
+
+TEST(NewLabel, DisplaySettingsTheTemplateLeavesOpenComeFromThePreferences)
+{
+    CRecordingPrompter prompter;
+    SeededHome home;
+    ASSERT_TRUE(home.WriteFile(QStringLiteral("Templates/Plain/bare.cte"),
+                               "<?xml version=\"1.0\"?><COVERMINTLABEL><DESCRIPTION>d</DESCRIPTION><NAME>n</NAME>"
+                               "<AUTHOR>a</AUTHOR><CREATED>c</CREATED><VERSION>2.0 Bld 1</VERSION></COVERMINTLABEL>"));
+    auto app = Started();
+    CChildFrame* frame = app->NewLabelFromTemplate(QStringLiteral("Plain/bare.cte"));
+    ASSERT_NE(frame, nullptr);
+    EXPECT_EQ(frame->Document().DisplaySettings(), CPreferences::Instance().Display());
+    EXPECT_EQ(frame->Document().DisplaySettings().showFileDateFormat, QStringLiteral("%d/%m/%y"));
+    EXPECT_EQ(frame->Document().Header().name, QStringLiteral("n"));
 }

@@ -3,11 +3,15 @@
 #include "app/CChildFrame.h"
 #include "app/CMainFrame.h"
 #include "app/CommandLine.h"
+#include "app/CTreeViewTemplate.h"
 #include "app/RecentFileList.h"
 #include "document/CCovermintDoc.h"
 #include "platform/RecordingPrompter.h"
 #include "view/CommandIds.h"
 
+#include <QDir>
+#include <QFileDialog>
+#include <QLineEdit>
 #include <QMdiArea>
 #include <QMenu>
 #include <QProcess>
@@ -167,4 +171,47 @@ TEST(RecentFiles, TheFourNewestComeFirstAndVanishedFilesAreDropped)
     ASSERT_EQ(prompter.messages.size(), 1);
     EXPECT_TRUE(prompter.messages.front().contains(QStringLiteral("label3.cla")));
     EXPECT_FALSE(app->RecentFiles().Files().contains(paths[3]));
+}
+
+TEST(StartUp, AHomeFolderWithoutTemplatesIsReportedAndTheProgramRuns)
+{
+    CRecordingPrompter prompter;
+    CTempHome home(false);
+    ClearProfile();
+    auto app = Started();
+    EXPECT_TRUE(app->MainFrame()->isVisible());
+    EXPECT_EQ(app->MainFrame()->TemplateTree()->Root()->childCount(), 0);
+    ASSERT_EQ(prompter.messages.size(), 1);
+    EXPECT_TRUE(prompter.messages.front().startsWith(QStringLiteral("I could not find the preferences file in")));
+    EXPECT_EQ(app->NewLabelFromTemplate(QStringLiteral("CD Jewel Case/CD Front Insert.cte")), nullptr);
+}
+
+TEST(Open, TheDialogStartsInLabelsAndThenWhereTheLastFileCameFrom)
+{
+    CRecordingPrompter prompter;
+    SeededHome home;
+    ASSERT_TRUE(home.AddLabel(QStringLiteral("first.cla")));
+    auto app = Started();
+    QString folder;
+    QStringList filters;
+    WhenModal<QFileDialog>([&](QFileDialog* dialog) {
+        folder = dialog->directory().absolutePath();
+        filters = dialog->nameFilters();
+        dialog->setDirectory(home.Template(QStringLiteral("JAZ Disk")));
+        dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->setText(QStringLiteral("JAZ Disk Label.cte"));
+        static_cast<QDialog*>(dialog)->accept();
+    });
+    app->MainFrame()->Action(CommandId::Open)->trigger();
+    EXPECT_EQ(folder, QDir(home.FilePath(QStringLiteral("Labels"))).absolutePath());
+    EXPECT_EQ(filters, QStringList({"Labels and Templates (*.cla , *.cte)", "All Files (*)"}));
+    ASSERT_NE(app->ActiveFrame(), nullptr);
+    EXPECT_EQ(app->ActiveFrame()->Document().Title(), QStringLiteral("JAZ Disk Label.cte"));
+
+    WhenModal<QFileDialog>([&](QFileDialog* dialog) {
+        folder = dialog->directory().absolutePath();
+        dialog->reject();
+    });
+    app->MainFrame()->Action(CommandId::Open)->trigger();
+    EXPECT_EQ(folder, QDir(home.FilePath(QStringLiteral("Templates/JAZ Disk"))).absolutePath());
+    EXPECT_EQ(app->MainFrame()->Frames().size(), 1);
 }
