@@ -426,7 +426,7 @@ bool CMainFrame::IsCommandEnabled(int id) const
     }
     if (!frame)
         return false;
-    if (id == Close || id == Save || id == SaveAs)
+    if (id == Close || id == Save || id == SaveAs || id == WindowCascade || id == WindowTile || id == WindowArrange)
         return true;
     if (frame->View().HandlesCommand(id))
         return frame->View().IsCommandEnabled(id);

@@ -126,6 +126,8 @@ TEST(Commands, ToolsZoomAndHiddenFeatures)
     ASSERT_NE(frame, nullptr);
     main.UpdateCommandStates();
     EXPECT_TRUE(main.Action(ToolEllipse)->isEnabled());
+    for (int id : {WindowCascade, WindowTile, WindowArrange, Close, Save, SaveAs, LabelHeader})
+        EXPECT_TRUE(main.Action(id)->isEnabled()) << id;
     EXPECT_TRUE(main.Action(Zoom10 + 11)->isEnabled()); // 200%
     main.Action(Zoom10 + 11)->trigger();
     EXPECT_EQ(frame->View().ZoomPercent(), 200);
