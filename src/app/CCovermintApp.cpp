@@ -265,6 +265,7 @@ void CCovermintApp::OnPrintSetup()
         return;
     for (CChildFrame* frame : m_frame->Frames())
         frame->View().OnPageSizeRefresh();
+    m_frame->UpdateCommandStates();
 }
 
 void CCovermintApp::ShowTipOfTheDay()

@@ -7,6 +7,7 @@
 #include "document/CCovermintDoc.h"
 #include "document/LabelFile.h"
 #include "document/dialogs/CLabelHeader.h"
+#include "platform/PrinterInfo.h"
 #include "platform/RecordingPrompter.h"
 #include "view/CCovermintView.h"
 #include "view/CommandIds.h"
@@ -14,6 +15,7 @@
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPageSetupDialog>
 #include <QPushButton>
 #include <QToolBar>
 #include <gtest/gtest.h>
@@ -257,4 +259,28 @@ TEST(Close, AModifiedLabelAsksBeforeItCloses)
     Answer(QMessageBox::No);
     EXPECT_TRUE(window.app->MainFrame()->close());
     EXPECT_EQ(ReadAll(path), saved);
+}
+
+TEST(Commands, PrintSetupRefreshesThePageSizeOfEveryLabel)
+{
+    CRecordingPrompter prompter;
+    SeededHome home;
+    ASSERT_TRUE(home.AddLabel(QStringLiteral("one.cla")));
+    ASSERT_TRUE(home.AddLabel(QStringLiteral("two.cla")));
+    auto app = Started({home.Label(QStringLiteral("one.cla")), home.Label(QStringLiteral("two.cla"))});
+
+    // A printer whose printable area is 200 x 250 mm, chosen in the page setup.
+    class CSmallPrinter : public CPrinterInfoSource
+    {
+    public:
+        std::optional<QSizeF> DefaultPrintableMillimetres() override { return QSizeF(200.0, 250.0); }
+    } printer;
+    SetPrinterInfoSource(&printer);
+    WhenModal<QPageSetupDialog>([](QPageSetupDialog* dialog) { dialog->accept(); });
+    app->MainFrame()->Action(PrintSetup)->trigger();
+    SetPrinterInfoSource(nullptr);
+
+    for (CChildFrame* frame : app->MainFrame()->Frames())
+        EXPECT_EQ(frame->Document().PageSize(), QSize(787, 984));
+    EXPECT_EQ(app->MainFrame()->StatusPaneText(3), QStringLiteral("Page 7.87 x 9.84 in"));
 }
