@@ -30,7 +30,9 @@ bool CPrinterSetup::HasPrinter()
 bool CPrinterSetup::RunPageSetup(QWidget* parent)
 {
     QPageSetupDialog dialog(&Printer(), parent);
-    return dialog.exec() == QDialog::Accepted;
+    const bool accepted = dialog.exec() == QDialog::Accepted;
+    m_hasPrinter = -1; // a printer may have been added meanwhile
+    return accepted;
 }
 
 void CPrinterSetup::Release()
