@@ -193,3 +193,17 @@ TEST(NewLabel, DisplaySettingsTheTemplateLeavesOpenComeFromThePreferences)
     EXPECT_EQ(frame->Document().DisplaySettings().showFileDateFormat, QStringLiteral("%d/%m/%y"));
     EXPECT_EQ(frame->Document().Header().name, QStringLiteral("n"));
 }
+
+TEST(NewLabelDialog, AnUnchangedMultiLineDescriptionIsNotWrittenBack)
+{
+    SeededHome home;
+    const QByteArray file = "<?xml version=\"1.0\"?><COVERMINTLABEL><DESCRIPTION>two\r\nlines</DESCRIPTION>"
+                            "<NAME>n</NAME><AUTHOR>a</AUTHOR><CREATED>c</CREATED><VERSION>2.0 Bld 1</VERSION>"
+                            "</COVERMINTLABEL>";
+    ASSERT_TRUE(home.WriteFile(QStringLiteral("Templates/Plain/lines.cte"), file));
+    CNewLabelDialog dialog(CTreeViewTemplate::TemplatesFolder());
+    Select(dialog, QStringLiteral("Plain/lines.cte"));
+    EXPECT_EQ(dialog.DescriptionEdit()->toPlainText(), QStringLiteral("two\nlines"));
+    dialog.accept();
+    EXPECT_EQ(ReadAll(home.Template(QStringLiteral("Plain/lines.cte"))), file);
+}
