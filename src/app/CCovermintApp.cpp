@@ -195,11 +195,6 @@ void CCovermintApp::ShowAtSixtyPercent(CChildFrame* frame)
     m_frame->UpdateCommandStates();
 }
 
-void CCovermintApp::OpenFromDrop(const QString& path)
-{
-    OpenDocumentFile(path);
-}
-
 void CCovermintApp::OnDocumentSaved(const QString& path)
 {
     m_recent->Add(path);

@@ -49,7 +49,6 @@ public slots:
     CChildFrame* NewLabelFromTemplate(const QString& relativePath);
     // Double-click in the Labels tab: the label is shown at 60%.
     void OpenFromWorkspace(const QString& path);
-    void OpenFromDrop(const QString& path);
     void OnFileNew();
     void OnFileOpen();
     void OnPrintSetup();

@@ -323,7 +323,7 @@ void CMainFrame::AddFrame(CChildFrame* frame)
     const QSize area = m_mdi->viewport()->size();
     frame->resize(std::min(area.width() * 3 / 4, 900), area.height());
     connect(&frame->View(), &CCovermintView::toolChanged, this, &CMainFrame::UpdateCommandStates);
-    connect(&frame->View(), &CCovermintView::openDocumentRequested, &m_app, &CCovermintApp::OpenFromDrop);
+    connect(&frame->View(), &CCovermintView::openDocumentRequested, &m_app, &CCovermintApp::OpenDocumentFile);
     frame->show();
     m_mdi->setActiveSubWindow(frame);
     OnSubWindowActivated(frame);

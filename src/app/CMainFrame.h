@@ -32,10 +32,7 @@ public:
     void AddFrame(CChildFrame* frame);
 
     QAction* Action(int commandId) const { return m_actions.value(commandId); }
-    // True while the menus for open labels are shown.
-    bool HasLabelMenus() const { return m_labelMenus; }
     QList<QMenu*> MenuBarMenus() const;
-    QDockWidget* WorkspaceDock() const { return m_workspaceDock; }
     QTabWidget* Workspace() const { return m_workspace; }
     CTreeViewLabel* LabelTree() const { return m_labelTree; }
     CTreeViewTemplate* TemplateTree() const { return m_templateTree; }
