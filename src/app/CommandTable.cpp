@@ -90,9 +90,9 @@ const CommandInfo kCommands[] = {
     {TipOfTheDay, "&Tip of the Day...", "", "Shows a tip about Covermint\nTip of the Day"},
 };
 
+// The tools are the view's to offer (CCovermintView::IsToolAvailable).
 constexpr int kUnavailable[] = {DirectoryInformation, ReadDrive,       BatchUpdate, ConnectToCddb,
-                                CddbRegistration,     LinkCddbBrowser, LinkHome2,   ToolDirectorySegment,
-                                ViewDriveBar};
+                                CddbRegistration,     LinkCddbBrowser, LinkHome2};
 
 constexpr int kTools[] = {ToolSelection,        ToolDragSelection, ToolFreehand, ToolRectangle,
                           ToolRoundedRectangle, ToolLine,          ToolDirectorySegment, ToolText,
