@@ -1,6 +1,7 @@
 #include "app/CommandLine.h"
 
 #include "BuildInfo.h"
+#include "app/CHeadlessRunner.h"
 
 #include <QCommandLineParser>
 
@@ -24,7 +25,7 @@ CCommandLine::Result CCommandLine::Parse(const QStringList& arguments)
         result.text = parser.errorText() + QStringLiteral("\nTry --help.");
     } else if (parser.isSet(help)) {
         result.action = Action::ShowHelp;
-        result.text = parser.helpText();
+        result.text = parser.helpText() + QLatin1Char('\n') + CHeadlessRunner::HelpText();
     } else if (parser.isSet(version)) {
         result.action = Action::ShowVersion;
         result.text = VersionText();

@@ -1,5 +1,7 @@
 #include "app/LabelExporter.h"
 
+#include "app/PngWriter.h"
+
 #include "document/CCovermintDoc.h"
 #include "document/PrintRendering.h"
 
@@ -33,7 +35,7 @@ bool RenderPng(CCovermintDoc& document, int dpi, QIODevice& out)
         QPainter painter(&image);
         RenderAsPrinted(document, painter, dpi, dpi);
     }
-    return image.save(&out, "PNG");
+    return WriteFastPng(image, out);
 }
 
 bool RenderPdf(CCovermintDoc& document, QIODevice& out)

@@ -1,0 +1,328 @@
+// The headless modes, run as a real process the way a script would.
+#include "document/CCovermintDoc.h"
+#include "drawing/CFreehand.h"
+#include "drawing/CImagePrimitive.h"
+#include "drawing/CRectangle.h"
+#include "drawing/CTextPrimitive.h"
+#include "platform/RecordingPrompter.h"
+
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QImage>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QXmlStreamReader>
+#include <gtest/gtest.h>
+
+namespace {
+
+struct RunResult
+{
+    int exitCode = -1;
+    QByteArray out;
+    QByteArray err;
+};
+
+class HeadlessTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(m_dir.isValid());
+        QDir(m_dir.path()).mkpath(QStringLiteral("home"));
+        QDir(m_dir.path()).mkpath(QStringLiteral("config"));
+    }
+
+    QString Path(const QString& name) const { return m_dir.path() + QLatin1Char('/') + name; }
+
+    // A fresh user: no display, own HOME and settings, nothing registered.
+    RunResult Run(const QStringList& args) const
+    {
+        QProcess process;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.remove(QStringLiteral("DISPLAY"));
+        env.remove(QStringLiteral("QT_QPA_PLATFORM"));
+        env.insert(QStringLiteral("HOME"), Path(QStringLiteral("home")));
+        env.insert(QStringLiteral("XDG_CONFIG_HOME"), Path(QStringLiteral("config")));
+        process.setProcessEnvironment(env);
+        process.setWorkingDirectory(m_dir.path());
+        process.start(QStringLiteral(COVERMINT_BINARY), args);
+        RunResult r;
+        if (!process.waitForFinished(60000)) {
+            process.kill();
+            process.waitForFinished();
+            return r;
+        }
+        r.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -2;
+        r.out = process.readAllStandardOutput();
+        r.err = process.readAllStandardError();
+        return r;
+    }
+
+    static QStringList ShippedTemplates()
+    {
+        QStringList found;
+        QDirIterator it(QStringLiteral(COVERMINT_SOURCE_SHARE "/Templates"), {QStringLiteral("*.cte")},
+                        QDir::Files, QDirIterator::Subdirectories);
+        while (it.hasNext())
+            found << it.next();
+        found.sort();
+        return found;
+    }
+
+    QTemporaryDir m_dir;
+};
+
+// Bounding box of every pixel that is not white.
+QRect InkBox(const QImage& image)
+{
+    QRect box;
+    for (int y = 0; y < image.height(); ++y) {
+        const QRgb* line = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+        for (int x = 0; x < image.width(); ++x)
+            if ((line[x] & 0xffffff) != 0xffffff)
+                box |= QRect(x, y, 1, 1);
+    }
+    return box;
+}
+
+// Union of the primitives' boxes, in label units turned into pixels at dpi.
+QRect PrimitiveBox(const QJsonObject& info, double dpi)
+{
+    QRect box;
+    for (const QJsonValue& v : info.value(QStringLiteral("primitives")).toArray()) {
+        const QJsonArray corners = v.toObject().value(QStringLiteral("BOX")).toArray();
+        const QJsonArray tl = corners.at(0).toArray();
+        const QJsonArray br = corners.at(1).toArray();
+        const double s = dpi / 100.0;
+        box |= QRect(QPoint(int(tl.at(0).toInt() * s), int(-tl.at(1).toInt() * s)),
+                     QPoint(int(br.at(0).toInt() * s), int(-br.at(1).toInt() * s)));
+    }
+    return box;
+}
+
+} // namespace
+
+TEST_F(HeadlessTest, EveryShippedTemplateExportsToPdfPngAndSvgAtItsPhysicalSize)
+{
+    const QStringList templates = ShippedTemplates();
+    ASSERT_GE(templates.size(), 4);
+    int n = 0;
+    for (const QString& cte : templates) {
+        SCOPED_TRACE(cte.toStdString());
+        const QString base = Path(QStringLiteral("t%1").arg(n++));
+        const RunResult r = Run({QStringLiteral("--export"), base + ".pdf", QStringLiteral("--export"), base + ".png",
+                                 QStringLiteral("--export"), base + ".svg", QStringLiteral("--dpi"), QStringLiteral("100"), cte});
+        ASSERT_EQ(r.exitCode, 0) << r.err.constData();
+        EXPECT_TRUE(r.out.isEmpty());
+
+        // Letter page without a printer: 8.5 x 11 inches.
+        const QImage png(base + ".png");
+        ASSERT_FALSE(png.isNull());
+        EXPECT_EQ(png.size(), QSize(850, 1100));
+        const RunResult info = Run({QStringLiteral("--info"), cte});
+        ASSERT_EQ(info.exitCode, 0) << info.err.constData();
+        const QJsonObject json = QJsonDocument::fromJson(info.out).object();
+        const QRect ink = InkBox(png.convertToFormat(QImage::Format_RGB32));
+        const QRect expected = PrimitiveBox(json, 100).adjusted(-4, -4, 4, 4);
+        EXPECT_FALSE(ink.isEmpty());
+        EXPECT_TRUE(expected.contains(ink)) << "ink outside the primitives";
+
+        QFile pdf(base + ".pdf");
+        ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
+        const QByteArray pdfBytes = pdf.readAll();
+        EXPECT_TRUE(pdfBytes.startsWith("%PDF"));
+        const QRegularExpressionMatch box =
+            QRegularExpression(QStringLiteral("/MediaBox \\[0 0 ([0-9.]+) ([0-9.]+)\\]")).match(QString::fromLatin1(pdfBytes));
+        ASSERT_TRUE(box.hasMatch());
+        EXPECT_NEAR(box.captured(1).toDouble(), 612.0, 0.5);
+        EXPECT_NEAR(box.captured(2).toDouble(), 792.0, 0.5);
+
+        QFile svg(base + ".svg");
+        ASSERT_TRUE(svg.open(QIODevice::ReadOnly));
+        QXmlStreamReader xml(&svg);
+        bool sawSvg = false;
+        while (!xml.atEnd())
+            if (xml.readNext() == QXmlStreamReader::StartElement && xml.name() == QLatin1String("svg"))
+                sawSvg = true;
+        EXPECT_FALSE(xml.hasError()) << xml.errorString().toStdString();
+        EXPECT_TRUE(sawSvg);
+    }
+}
+
+TEST_F(HeadlessTest, PngResolutionFollowsDpiAndPrintsNoHandlesOrOutline)
+{
+    CRecordingPrompter prompter;
+    {
+        CCovermintDoc doc;
+        auto rect = std::make_shared<CRectangle>(2, &doc.Engine());
+        rect->SetCorners(QPoint(100, -100), QPoint(300, -200));
+        doc.Engine().Append(rect);
+        rect->SetSelected(1); // selection never reaches paper
+        ASSERT_TRUE(doc.SaveTo(Path(QStringLiteral("one.cla"))));
+    }
+    const RunResult r = Run({QStringLiteral("--export"), Path(QStringLiteral("one.png")), QStringLiteral("--dpi"),
+                             QStringLiteral("50"), Path(QStringLiteral("one.cla"))});
+    ASSERT_EQ(r.exitCode, 0) << r.err.constData();
+    const QImage png = QImage(Path(QStringLiteral("one.png"))).convertToFormat(QImage::Format_RGB32);
+    EXPECT_EQ(png.size(), QSize(425, 550));
+    const QRect ink = InkBox(png);
+    // (100,-100)-(300,-200) at half scale, pen 2 units = 1 pixel.
+    EXPECT_NEAR(ink.left(), 50, 1);
+    EXPECT_NEAR(ink.top(), 50, 1);
+    EXPECT_NEAR(ink.right(), 150, 1);
+    EXPECT_NEAR(ink.bottom(), 100, 1);
+    EXPECT_EQ(png.pixel(100, 75) & 0xffffff, 0xffffffu) << "hollow rectangles stay empty";
+}
+
+TEST_F(HeadlessTest, InfoReportsEveryPrimitiveKindAsSaved)
+{
+    const QString picture = Path(QStringLiteral("pic.bmp"));
+    QImage pixels(30, 20, QImage::Format_RGB888);
+    pixels.fill(Qt::red);
+    ASSERT_TRUE(pixels.save(picture, "BMP"));
+    {
+        CRecordingPrompter prompter;
+        CCovermintDoc doc;
+        doc.SetName(QStringLiteral("Holiday \"2026\""));
+        doc.SetDescription(QStringLiteral("two\r\nlines"));
+        CDrawingEngine& e = doc.Engine();
+        auto rect = std::make_shared<CRectangle>(3, &e);
+        rect->SetCorners(QPoint(0, 0), QPoint(100, -50));
+        rect->SetLineColor(MakeColorRef(0x12, 0x34, 0x56));
+        rect->SetHollowFill(0);
+        e.Append(rect);
+        auto round = std::make_shared<CRoundedRect>(1, &e);
+        round->SetCorners(QPoint(10, -10), QPoint(60, -60));
+        e.Append(round);
+        auto ellipse = std::make_shared<CEllipse>(1, &e);
+        ellipse->SetCorners(QPoint(5, -5), QPoint(25, -45));
+        e.Append(ellipse);
+        auto line = std::make_shared<CLine>(4, &e);
+        line->SetCorners(QPoint(0, -200), QPoint(300, -250));
+        e.Append(line);
+        auto stroke = std::make_shared<CFreehand>(2, &e);
+        stroke->BeginCreate(QPoint(1, -2));
+        stroke->TrackCreate(QPoint(3, -4));
+        stroke->EndCreate(QPoint(5, -6));
+        e.Append(stroke);
+        auto text = std::make_shared<CTextPrimitive>(&e);
+        text->SetName(QStringLiteral("Label Name"));
+        text->SetText(QStringLiteral("Holiday"));
+        text->SetCorners(QPoint(50, -300), QPoint(50, -300));
+        e.Append(text);
+        ASSERT_TRUE(e.AddImage(picture));
+        ASSERT_TRUE(doc.SaveTo(Path(QStringLiteral("all.cla"))));
+    }
+    const RunResult r = Run({QStringLiteral("--info"), Path(QStringLiteral("all.cla"))});
+    ASSERT_EQ(r.exitCode, 0) << r.err.constData();
+    QJsonParseError error;
+    const QJsonObject info = QJsonDocument::fromJson(r.out, &error).object();
+    ASSERT_EQ(error.error, QJsonParseError::NoError);
+
+    const QJsonObject header = info.value(QStringLiteral("header")).toObject();
+    EXPECT_EQ(header.value(QStringLiteral("NAME")).toString(), QStringLiteral("Holiday \"2026\""));
+    EXPECT_EQ(header.value(QStringLiteral("DESCRIPTION")).toString(), QStringLiteral("two\r\nlines"));
+    EXPECT_TRUE(header.value(QStringLiteral("VERSION")).toString().startsWith(QStringLiteral("2.0 Bld ")));
+    EXPECT_EQ(info.value(QStringLiteral("display")).toObject().value(QStringLiteral("COLUMNWIDTH")).toDouble(), 1.51f);
+    EXPECT_EQ(info.value(QStringLiteral("directoryInfo")).toArray().size(), 1);
+
+    const QJsonArray prims = info.value(QStringLiteral("primitives")).toArray();
+    ASSERT_EQ(prims.size(), 7);
+    QStringList types;
+    for (const QJsonValue& p : prims)
+        types << p.toObject().value(QStringLiteral("PRIMTYPE")).toString();
+    EXPECT_EQ(types, (QStringList{"CRectangle", "CRoundedRect", "CEllipse", "CLine", "CFreehand", "CTextPrimitive",
+                                  "CImagePrimitive"}));
+    const QJsonObject rect = prims.at(0).toObject();
+    EXPECT_EQ(rect.value(QStringLiteral("PENWIDTH")).toInt(), 3);
+    EXPECT_EQ(rect.value(QStringLiteral("HOLLOWFILL")).toInt(), 0);
+    EXPECT_EQ(rect.value(QStringLiteral("FGCOLOR")).toString(), QStringLiteral("#123456"));
+    EXPECT_EQ(rect.value(QStringLiteral("POINT")).toArray(), (QJsonArray{QJsonArray{0, 0}, QJsonArray{100, -50}}));
+    EXPECT_EQ(prims.at(4).toObject().value(QStringLiteral("POINT")).toArray().size(), 3);
+    const QJsonObject text = prims.at(5).toObject();
+    EXPECT_EQ(text.value(QStringLiteral("PRIMNAME")).toString(), QStringLiteral("Label Name"));
+    EXPECT_EQ(text.value(QStringLiteral("TEXT")).toString(), QStringLiteral("Holiday"));
+    EXPECT_TRUE(text.value(QStringLiteral("PTSIZE")).isDouble());
+    // Drawn once, so the text has a real box.
+    const QJsonArray textBox = text.value(QStringLiteral("BOX")).toArray();
+    EXPECT_GT(textBox.at(1).toArray().at(0).toInt(), 50);
+    const QJsonObject image = prims.at(6).toObject();
+    EXPECT_TRUE(image.value(QStringLiteral("FILENAME")).toString().endsWith(QStringLiteral("pic.bmp")));
+    EXPECT_EQ(image.value(QStringLiteral("POINT")).toArray().at(1).toArray(), (QJsonArray{30, -20}));
+}
+
+TEST_F(HeadlessTest, NewFromTemplateSetsTheHeaderAndItsSpecialTexts)
+{
+    const QString cte = ShippedTemplates().value(0);
+    ASSERT_FALSE(cte.isEmpty());
+    const QString out = Path(QStringLiteral("made.cla"));
+    const RunResult r = Run({QStringLiteral("--new-from"), cte, QStringLiteral("--save"), out, QStringLiteral("--set-name"),
+                             QStringLiteral("Road Trip"), QStringLiteral("--set-author"), QStringLiteral("Ann")});
+    ASSERT_EQ(r.exitCode, 0) << r.err.constData();
+
+    CRecordingPrompter prompter;
+    CCovermintDoc doc;
+    ASSERT_TRUE(doc.Load(out));
+    EXPECT_EQ(doc.Header().name, QStringLiteral("Road Trip"));
+    EXPECT_EQ(doc.Header().author, QStringLiteral("Ann"));
+    int named = 0;
+    for (const PrimitivePtr& p : doc.Engine().Primitives())
+        if (auto* t = dynamic_cast<CTextPrimitive*>(p.get()); t && t->GetName() == QLatin1String("Label Name")) {
+            EXPECT_EQ(t->Text(), QStringLiteral("Road Trip"));
+            ++named;
+        }
+    EXPECT_GE(named, 1) << "the template shows the label name";
+
+    // A template named relative to the home folder's Templates works too.
+    const RunResult relative = Run({QStringLiteral("--new-from"), QStringLiteral("ZIP Disk/ZIP Disk Label.cte"),
+                                    QStringLiteral("--save"), Path(QStringLiteral("zip.cla"))});
+    EXPECT_EQ(relative.exitCode, 0) << relative.err.constData();
+}
+
+TEST_F(HeadlessTest, FailuresGiveAStatusAndOneLineNamingTheFile)
+{
+    QFile junk(Path(QStringLiteral("junk.cla")));
+    ASSERT_TRUE(junk.open(QIODevice::WriteOnly));
+    junk.write("this is <not xml");
+    junk.close();
+    QFile other(Path(QStringLiteral("other.cla")));
+    ASSERT_TRUE(other.open(QIODevice::WriteOnly));
+    other.write("<?xml version=\"1.0\"?><html><body/></html>");
+    other.close();
+    const QString cte = ShippedTemplates().value(0);
+
+    struct Case
+    {
+        QStringList args;
+        int status;
+        QString mentions;
+    } cases[] = {
+        {{"--export", Path("a.png"), Path("missing.cla")}, 2, Path("missing.cla")},
+        {{"--info", Path("junk.cla")}, 2, Path("junk.cla")},
+        {{"--info", Path("other.cla")}, 2, Path("other.cla")},
+        {{"--info", m_dir.path()}, 2, m_dir.path()},
+        {{"--export", "/nonexistent-folder/a.png", cte}, 3, "/nonexistent-folder/a.png"},
+        {{"--new-from", cte, "--save", "/nonexistent-folder/a.cla"}, 3, "/nonexistent-folder/a.cla"},
+        {{"--export", Path("a.gif"), cte}, 1, "a.gif"},
+        {{"--info"}, 1, "no label file"},
+        {{"--info", cte, "--export", Path("b.png")}, 1, "choose one"},
+        {{"--new-from", cte}, 1, "--save"},
+        {{"--export", Path("a.png"), "--dpi", "0", cte}, 1, "--dpi"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.args.join(' ').toStdString());
+        const RunResult r = Run(c.args);
+        EXPECT_EQ(r.exitCode, c.status);
+        EXPECT_TRUE(r.out.isEmpty());
+        const QString err = QString::fromLocal8Bit(r.err);
+        EXPECT_TRUE(err.contains(c.mentions)) << err.toStdString();
+        EXPECT_EQ(err.count(QLatin1Char('\n')), 1) << err.toStdString();
+    }
+    EXPECT_FALSE(QFile::exists(Path(QStringLiteral("a.png"))));
+}
