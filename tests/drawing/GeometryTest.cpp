@@ -48,13 +48,6 @@ TEST(Geometry, RoundHalfAwayFromZeroSaturates)
     EXPECT_EQ(RoundHalfAway(std::nanf("")), 0);
 }
 
-TEST(Geometry, ShiftPointStaysInTheCoordinateRange)
-{
-    EXPECT_EQ(ShiftPoint(QPoint(5, -5), 10, -10), QPoint(15, -15));
-    EXPECT_EQ(ShiftPoint(QPoint(kMaxLabelCoordinate, 0), INT_MAX, INT_MIN), QPoint(kMaxLabelCoordinate, -kMaxLabelCoordinate));
-    EXPECT_EQ(ClampPoint(QPoint(INT_MIN, INT_MAX)), QPoint(-kMaxLabelCoordinate, kMaxLabelCoordinate));
-}
-
 TEST(Geometry, GrabToleranceGrowsOnlyAboveFullSize)
 {
     EXPECT_EQ(GrabToleranceAtZoom(10), 6);
@@ -63,11 +56,4 @@ TEST(Geometry, GrabToleranceGrowsOnlyAboveFullSize)
     EXPECT_EQ(GrabToleranceAtZoom(200), 8);
     EXPECT_EQ(GrabToleranceAtZoom(250), 10);
     EXPECT_EQ(GrabToleranceAtZoom(300), 12);
-}
-
-TEST(Geometry, RectsIntersectNeedsAnAreaAndIgnoresCornerOrder)
-{
-    EXPECT_TRUE(RectsIntersect(LRect(0, 0, 10, -10), LRect(15, -15, 5, -5)));
-    EXPECT_FALSE(RectsIntersect(LRect(0, 0, 10, -10), LRect(10, 0, 20, -10))); // shared edge only
-    EXPECT_FALSE(RectsIntersect(LRect(0, -5, 10, -5), LRect(-5, 5, 15, -15))); // zero height
 }

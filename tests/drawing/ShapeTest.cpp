@@ -138,26 +138,11 @@ TEST_F(ShapeTest, LineHitsOnlyNearItselfAndItsFlatBoxStillIntersects)
     EXPECT_EQ(diagonal->GetRect(), LRect(0, 20, 100, -100));
 }
 
-TEST_F(ShapeTest, UnownedShapesNeitherHitNorDraw)
-{
-    CRectangle rect(1, nullptr);
-    rect.SetCorners(QPoint(0, 0), QPoint(100, -100));
-    EXPECT_FALSE(rect.HitTest(QPoint(50, -50)));
-    QImage image = WhiteCanvas(200, 200);
-    QPainter painter(&image);
-    EXPECT_EQ(rect.Draw(painter), 0);
-    painter.end();
-    EXPECT_EQ(image.pixelColor(0, 0), QColor(Qt::white));
-}
-
 TEST_F(ShapeTest, DescriptionsGiveInchesMeasuredDownFromTheTop)
 {
     CDrawingEngine engine;
     auto rect = AddShape(engine, QPoint(100, -100), QPoint(0, 0));
     EXPECT_EQ(rect->GetDescription(), QStringLiteral("Rectangle : (  0.0,  0.0 ) x (  1.0,  1.0 )   w =   1.0 h =   1.0"));
-    auto round = AddShape<CRoundedRect>(engine, QPoint(50, -250), QPoint(300, -100));
-    EXPECT_EQ(round->GetDescription(),
-              QStringLiteral("Rounded Rectangle : (  0.5,  1.0 ) x (  3.0,  2.5 )   w =   2.5 h =   1.5"));
     auto ellipse = AddShape<CEllipse>(engine, QPoint(0, 0), QPoint(1234, -567));
     EXPECT_EQ(ellipse->GetDescription(), QStringLiteral("Ellipse : (  0.0,  0.0 ) x ( 12.3,  5.7 )   w =  12.3 h =   5.7"));
     auto line = AddShape<CLine>(engine, QPoint(200, -300), QPoint(100, -50));
@@ -269,19 +254,4 @@ TEST_F(ShapeTest, HostileValuesAreClampedNotTrusted)
     // Moving an extreme shape further stays in range.
     rect.MoveBy(INT_MAX, INT_MIN);
     EXPECT_EQ(rect.GetRect().top, -kMaxLabelCoordinate);
-}
-
-TEST_F(ShapeTest, CreatingDragStoresLabelUnitsAndAsksForRepaints)
-{
-    CZoomView view(200);
-    CDrawingEngine engine;
-    engine.SetView(&view);
-    CEllipse ellipse(2, &engine);
-    ellipse.BeginCreate(QPoint(100, -51));
-    EXPECT_EQ(ellipse.GetRect(), LRect(50, -26, 50, -26));
-    ellipse.TrackCreate(QPoint(300, -301));
-    EXPECT_EQ(ellipse.GetRect(), LRect(50, -26, 150, -151));
-    EXPECT_EQ(view.invalidations, 1);
-    ellipse.EndCreate(QPoint(-3, 5));
-    EXPECT_EQ(ellipse.GetRect(), LRect(50, -26, -2, 3));
 }

@@ -105,20 +105,6 @@ TEST_F(UndoTest, ProcessorKeepsTheLastFortyAndDropsTheRedoBranch)
     EXPECT_EQ(list.Count(), 1);
 }
 
-TEST_F(UndoTest, OnlyTheLastFortyMovesCanBeUndone)
-{
-    auto rect = AddShape(engine, QPoint(0, 0), QPoint(100, -100));
-    rect->SetSelected(1);
-    for (int i = 0; i < 41; ++i)
-        ArrowKey(1, 0);
-    EXPECT_EQ(rect->GetRect(), LRect(41, 0, 141, -100));
-    int undos = 0;
-    while (processor.Undo())
-        ++undos;
-    EXPECT_EQ(undos, 40);
-    EXPECT_EQ(rect->GetRect(), LRect(1, 0, 101, -100));
-}
-
 TEST_F(UndoTest, GesturesWithoutEffectAddNothing)
 {
     auto rect = AddShape(engine, QPoint(0, 0), QPoint(100, -100));
