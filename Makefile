@@ -30,8 +30,10 @@ test: build
 asan-test:
 	@$(MAKE) --no-print-directory test BUILD=build-asan SANITIZE=1 BUILD_TYPE=Debug
 
-bench: build
-	@bash scripts/run-benchmarks.sh $(BUILD)
+# Benchmarks are timed in an optimised build of their own.
+bench:
+	@$(MAKE) --no-print-directory build BUILD=build-release BUILD_TYPE=Release CMAKE_FLAGS=-DCOVERMINT_TESTS=OFF
+	@bash scripts/run-benchmarks.sh build-release
 
 clean:
-	rm -rf build build-asan
+	rm -rf build build-asan build-release
