@@ -13,6 +13,7 @@
 #include "view/CommandIds.h"
 
 #include <QFileDialog>
+#include <QFileSystemModel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPageSetupDialog>
@@ -53,8 +54,17 @@ void Accept(QDialog* dialog)
     dialog->accept();
 }
 
+// Types a name as the user would, once the dialog has listed its folder:
+// when the listing arrives it selects the proposed file again.
 void TypeFileName(QFileDialog* dialog, const QString& name)
 {
+    auto* model = dialog->findChild<QFileSystemModel*>();
+    ASSERT_NE(model, nullptr);
+    const QModelIndex folder = model->index(dialog->directory().absolutePath());
+    QElapsedTimer clock;
+    clock.start();
+    while (model->rowCount(folder) == 0 && clock.elapsed() < 1000)
+        QTest::qWait(10);
     auto* edit = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
     ASSERT_NE(edit, nullptr);
     edit->setText(name);
