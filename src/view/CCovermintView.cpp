@@ -6,6 +6,7 @@
 #include "drawing/dialogs/CColorPickerDialog.h"
 #include "drawing/dialogs/CTextEditDialog.h"
 #include "platform/Prompter.h"
+#include "toolkit/PrinterSetup.h"
 #include "view/CFontColorDialog.h"
 #include "view/CommandIds.h"
 #include "view/DroppedFiles.h"
@@ -464,9 +465,10 @@ void CCovermintView::ChooseImage()
         AddImage(path);
 }
 
+// Both print through the printer Print Setup edits, so its paper is used.
 void CCovermintView::Print()
 {
-    QPrinter printer(QPrinter::HighResolution);
+    QPrinter& printer = CPrinterSetup::Instance().Printer();
     QPrintDialog dialog(&printer, this);
     dialog.setMinMax(1, 1);
     if (dialog.exec() != QDialog::Accepted)
@@ -477,7 +479,7 @@ void CCovermintView::Print()
 
 void CCovermintView::PrintPreview()
 {
-    QPrinter printer(QPrinter::HighResolution);
+    QPrinter& printer = CPrinterSetup::Instance().Printer();
     if (!printer.isValid()) {
         Prompter().ShowMessage(tr("Command failed."), CPrompter::Icon::Error);
         return;

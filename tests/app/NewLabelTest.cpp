@@ -6,6 +6,7 @@
 #include "document/CCovermintDoc.h"
 #include "document/CPreferences.h"
 #include "document/LabelFile.h"
+#include "drawing/CImagePrimitive.h"
 #include "drawing/CTextPrimitive.h"
 #include "platform/RecordingPrompter.h"
 #include "view/CCovermintView.h"
@@ -157,7 +158,11 @@ TEST(NewLabel, FileNewMakesAnUntitledLabelFromTheTemplateWithTheEditedHeader)
     EXPECT_FALSE(document.IsModified());
     EXPECT_EQ(frame->View().ZoomPercent(), 60);
     EXPECT_EQ(document.Header().name, QStringLiteral("Road Trip"));
-    EXPECT_EQ(document.Engine().Primitives().size(), 5u);
+    // Frame, two texts and the sample picture, found in the seeded Images.
+    ASSERT_EQ(document.Engine().Primitives().size(), 4u);
+    auto* picture = dynamic_cast<CImagePrimitive*>(document.Engine().Primitives()[1].get());
+    ASSERT_NE(picture, nullptr);
+    EXPECT_TRUE(picture->HasPixels());
     // The label's special texts show the header chosen in the dialog.
     EXPECT_EQ(TextsNamed(document, QStringLiteral("Label Name")), QStringList({"Road Trip"}));
     EXPECT_TRUE(prompter.messages.isEmpty());
