@@ -44,16 +44,16 @@ int FontHeightInLabelUnits(double pointSize)
     return int(std::clamp(height, 1.0, double(kMaxFontHeight)));
 }
 
-QFont StyledFont(const FontSpec& spec, int pixelSize)
+QFont StyledFont(const FontSpec& fontSpec, int pixelSize)
 {
     QFont font;
-    if (!spec.faceName.isEmpty())
-        font.setFamily(spec.faceName);
+    if (!fontSpec.faceName.isEmpty())
+        font.setFamily(fontSpec.faceName);
     font.setPixelSize(std::max(1, pixelSize));
-    font.setWeight((spec.attributes & FontSpec::Bold) ? QFont::Bold : QFont::Normal);
-    font.setItalic(spec.attributes & FontSpec::Italic);
-    font.setUnderline(spec.attributes & FontSpec::Underline);
-    font.setStrikeOut(spec.attributes & FontSpec::StrikeOut);
+    font.setWeight((fontSpec.attributes & FontSpec::Bold) ? QFont::Bold : QFont::Normal);
+    font.setItalic(fontSpec.attributes & FontSpec::Italic);
+    font.setUnderline(fontSpec.attributes & FontSpec::Underline);
+    font.setStrikeOut(fontSpec.attributes & FontSpec::StrikeOut);
     return font;
 }
 
@@ -554,14 +554,14 @@ bool CDrawingEngine::IsPrinting()
     return g_printing;
 }
 
-QFont CDrawingEngine::CreateScaledFont(const FontSpec& spec) const
+QFont CDrawingEngine::CreateScaledFont(const FontSpec& fontSpec) const
 {
-    return StyledFont(spec, ToView(FontHeightInLabelUnits(spec.pointSize)));
+    return StyledFont(fontSpec, ToView(FontHeightInLabelUnits(fontSpec.pointSize)));
 }
 
-QFont CDrawingEngine::CreateUnscaledFont(const FontSpec& spec)
+QFont CDrawingEngine::CreateUnscaledFont(const FontSpec& fontSpec)
 {
-    return StyledFont(spec, FontHeightInLabelUnits(spec.pointSize));
+    return StyledFont(fontSpec, FontHeightInLabelUnits(fontSpec.pointSize));
 }
 
 QPen CDrawingEngine::LinePen(int viewWidth, ColorRef color)

@@ -112,8 +112,8 @@ public:
     static bool IsPrinting();
     // Fonts in view units (scaled) or label units (unscaled); pixel sizes, so
     // a painter's scaling applies to them like to every other coordinate.
-    QFont CreateScaledFont(const FontSpec& spec) const;
-    static QFont CreateUnscaledFont(const FontSpec& spec);
+    QFont CreateScaledFont(const FontSpec& fontSpec) const;
+    static QFont CreateUnscaledFont(const FontSpec& fontSpec);
     // Shared pens, widths in view units: a line pen of a width and colour
     // (cosmetic one pixel when the width is 0), the light-grey drag-box pen
     // and the black handle pen.

@@ -95,7 +95,7 @@ const std::vector<SpecialEntry>& SpecialEntries()
 struct CTextPrimitive::Layout
 {
     QString text;
-    FontSpec spec;
+    FontSpec fontSpec;
     int zoom = 0;
     QFont font;
     QVector<QStaticText> lines;
@@ -105,7 +105,7 @@ struct CTextPrimitive::Layout
 
     bool Matches(const QString& t, const FontSpec& s, int z) const
     {
-        return zoom == z && spec == s && text == t;
+        return zoom == z && fontSpec == s && text == t;
     }
 };
 
@@ -147,7 +147,7 @@ std::shared_ptr<const CTextPrimitive::Layout> CTextPrimitive::LayoutFor(const QS
     ++g_measureCount;
     auto layout = std::make_shared<Layout>();
     layout->text = shown;
-    layout->spec = m_font;
+    layout->fontSpec = m_font;
     layout->zoom = zoom;
     layout->font = m_owner->CreateScaledFont(DrawableFont(m_font));
     if (layout->font.pixelSize() < 1)
@@ -352,13 +352,13 @@ QString CTextPrimitive::Placeholder(const QString& specialName)
     return QString();
 }
 
-FontSpec CTextPrimitive::DrawableFont(FontSpec spec)
+FontSpec CTextPrimitive::DrawableFont(FontSpec fontSpec)
 {
-    if (!(spec.pointSize >= kMinPointSize))
-        spec.pointSize = kMinPointSize;
-    else if (spec.pointSize > kMaxPointSize)
-        spec.pointSize = kMaxPointSize;
-    return spec;
+    if (!(fontSpec.pointSize >= kMinPointSize))
+        fontSpec.pointSize = kMinPointSize;
+    else if (fontSpec.pointSize > kMaxPointSize)
+        fontSpec.pointSize = kMaxPointSize;
+    return fontSpec;
 }
 
 int CTextPrimitive::QuarterTurn(int rotation)

@@ -58,10 +58,10 @@ public:
     // "<Label Name>" and so on; empty for "None", "Current Date" and others.
     static QString Placeholder(const QString& specialName);
 
-    // The spec with a point size that can be drawn: sizes a hand-edited file
+    // The fontSpec with a point size that can be drawn: sizes a hand-edited file
     // may hold (0, negative, not a number, 10,000) become the nearest of
     // 1 and 1440 points, so no font of zero or of many thousand pixels is made.
-    static FontSpec DrawableFont(FontSpec spec);
+    static FontSpec DrawableFont(FontSpec fontSpec);
     // The quarter turn (0, 90, 180 or 270) that drawing uses for a stored
     // rotation of any value.
     static int QuarterTurn(int rotation);

@@ -42,29 +42,29 @@ void ApplyFontChoice(CCovermintDoc& document, const QFont& font, ColorRef textCo
     document.UpdateAllViews();
 }
 
-QFont FontFromSpec(const FontSpec& spec)
+QFont FontFromSpec(const FontSpec& fontSpec)
 {
     QFont font;
-    if (!spec.faceName.isEmpty())
-        font.setFamily(spec.faceName);
-    if (spec.pointSize > 0)
-        font.setPointSizeF(spec.pointSize);
-    font.setBold(spec.attributes & FontSpec::Bold);
-    font.setItalic(spec.attributes & FontSpec::Italic);
-    font.setUnderline(spec.attributes & FontSpec::Underline);
-    font.setStrikeOut(spec.attributes & FontSpec::StrikeOut);
+    if (!fontSpec.faceName.isEmpty())
+        font.setFamily(fontSpec.faceName);
+    if (fontSpec.pointSize > 0)
+        font.setPointSizeF(fontSpec.pointSize);
+    font.setBold(fontSpec.attributes & FontSpec::Bold);
+    font.setItalic(fontSpec.attributes & FontSpec::Italic);
+    font.setUnderline(fontSpec.attributes & FontSpec::Underline);
+    font.setStrikeOut(fontSpec.attributes & FontSpec::StrikeOut);
     return font;
 }
 
 FontSpec SpecFromFont(const QFont& font, const FontSpec& base)
 {
-    FontSpec spec = base;
-    spec.faceName = font.family();
+    FontSpec fontSpec = base;
+    fontSpec.faceName = font.family();
     if (font.pointSizeF() > 0)
-        spec.pointSize = font.pointSizeF();
-    spec.attributes = (font.weight() > QFont::Normal ? FontSpec::Bold : 0)
+        fontSpec.pointSize = font.pointSizeF();
+    fontSpec.attributes = (font.weight() > QFont::Normal ? FontSpec::Bold : 0)
         | (font.italic() ? FontSpec::Italic : 0)
         | (font.underline() ? FontSpec::Underline : 0)
         | (font.strikeOut() ? FontSpec::StrikeOut : 0);
-    return spec;
+    return fontSpec;
 }

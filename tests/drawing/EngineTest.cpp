@@ -300,17 +300,17 @@ TEST_F(EngineTest, FontsArePixelSizedFromPointsWithTheStyleBits)
     CZoomView view(50);
     CDrawingEngine engine;
     engine.SetView(&view);
-    const FontSpec spec{QStringLiteral("Liberation Serif"), 0,
+    const FontSpec fontSpec{QStringLiteral("Liberation Serif"), 0,
                         FontSpec::Bold | FontSpec::Italic | FontSpec::Underline | FontSpec::StrikeOut, FontSpec::JustifyLeft,
                         12.0};
-    const QFont unscaled = CDrawingEngine::CreateUnscaledFont(spec);
+    const QFont unscaled = CDrawingEngine::CreateUnscaledFont(fontSpec);
     EXPECT_EQ(unscaled.pixelSize(), 16); // trunc(12 / 72 * 100)
     EXPECT_EQ(unscaled.family(), QStringLiteral("Liberation Serif"));
     EXPECT_EQ(unscaled.weight(), QFont::Bold);
     EXPECT_TRUE(unscaled.italic());
     EXPECT_TRUE(unscaled.underline());
     EXPECT_TRUE(unscaled.strikeOut());
-    EXPECT_EQ(engine.CreateScaledFont(spec).pixelSize(), 8);
+    EXPECT_EQ(engine.CreateScaledFont(fontSpec).pixelSize(), 8);
 
     FontSpec plain;
     plain.pointSize = -5; // nonsense sizes give the smallest font

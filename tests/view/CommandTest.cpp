@@ -225,13 +225,13 @@ TEST_F(ViewTest, ColorsPenSizeAndFontsGoToDefaultsAndSelection)
     font.setBold(true);
     font.setStrikeOut(true);
     ApplyFontChoice(*doc, font, MakeColorRef(0, 128, 0));
-    const FontSpec spec = CDrawingDefaults::Instance().Font();
-    EXPECT_EQ(spec.faceName, QStringLiteral("Liberation Sans"));
-    EXPECT_DOUBLE_EQ(spec.pointSize, 14.5) << "sizes are not shrunk by a round trip";
-    EXPECT_EQ(spec.attributes, FontSpec::Bold | FontSpec::StrikeOut);
-    EXPECT_EQ(text->Font(), spec);
+    const FontSpec fontSpec = CDrawingDefaults::Instance().Font();
+    EXPECT_EQ(fontSpec.faceName, QStringLiteral("Liberation Sans"));
+    EXPECT_DOUBLE_EQ(fontSpec.pointSize, 14.5) << "sizes are not shrunk by a round trip";
+    EXPECT_EQ(fontSpec.attributes, FontSpec::Bold | FontSpec::StrikeOut);
+    EXPECT_EQ(text->Font(), fontSpec);
     EXPECT_EQ(text->TextColor(), MakeColorRef(0, 128, 0));
-    EXPECT_EQ(SpecFromFont(FontFromSpec(spec), spec), spec);
+    EXPECT_EQ(SpecFromFont(FontFromSpec(fontSpec), fontSpec), fontSpec);
 
     // Through the command: the font dialog carries the text colour too.
     WhenModalOpens([&](QWidget* w) {
