@@ -234,7 +234,7 @@ QString CHeadlessRunner::HelpText()
         "            [--set-author S] [--set-created S]\n"
         "      Make a label from a template (a path, or one relative to the home folder's\n"
         "      Templates), set its header fields and save it.\n"
-        "      Example: covermint --new-from \"ZIP Disk/ZIP Label.cte\" --save backup.cla --set-name Backup\n"
+        "      Example: covermint --new-from \"ZIP Disk/ZIP Disk Label.cte\" --save backup.cla --set-name Backup\n"
         "Exit status: 0 success, 1 usage error, 2 input error, 3 output error.\n");
 }
 

@@ -29,7 +29,6 @@ void QuietQtMessages(QtMsgType type, const QMessageLogContext&, const QString& t
 
 int RunHeadless(int argc, char** argv)
 {
-    qInstallMessageHandler(QuietQtMessages);
     QGuiApplication application(argc, argv);
     QGuiApplication::setApplicationName(QStringLiteral("Covermint"));
     // The same home folder the window would use, seeded on a first start.
@@ -44,8 +43,10 @@ int RunHeadless(int argc, char** argv)
 int main(int argc, char** argv)
 {
     const bool headless = CHeadlessRunner::IsHeadless(argc, argv);
-    if (headless || OnlyPrints(argc, argv))
+    if (headless || OnlyPrints(argc, argv)) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
+        qInstallMessageHandler(QuietQtMessages);
+    }
     if (headless)
         return RunHeadless(argc, argv);
 
