@@ -63,7 +63,7 @@ void TypeFileName(QFileDialog* dialog, const QString& name)
     const QModelIndex folder = model->index(dialog->directory().absolutePath());
     QElapsedTimer clock;
     clock.start();
-    while (model->rowCount(folder) == 0 && clock.elapsed() < 1000)
+    while (model->rowCount(folder) == 0 && clock.elapsed() < 10000)
         QTest::qWait(10);
     auto* edit = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
     ASSERT_NE(edit, nullptr);
