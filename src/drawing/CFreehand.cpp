@@ -21,10 +21,7 @@ CFreehand::CFreehand()
 
 void CFreehand::Assign(const CPrimitive& other)
 {
-    if (const auto* stroke = dynamic_cast<const CFreehand*>(&other))
-        AssignFreehand(*stroke);
-    else
-        CPrimitive::Assign(other);
+    AssignSameKind(other, &CFreehand::AssignFreehand);
 }
 
 void CFreehand::AssignFreehand(const CFreehand& other)
@@ -38,9 +35,7 @@ void CFreehand::AssignFreehand(const CFreehand& other)
 
 std::shared_ptr<CPrimitive> CFreehand::Clone() const
 {
-    auto copy = std::make_shared<CFreehand>();
-    copy->AssignFreehand(*this);
-    return copy;
+    return CloneOf(*this);
 }
 
 int CFreehand::Draw(QPainter& painter)

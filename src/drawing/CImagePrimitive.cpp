@@ -83,10 +83,7 @@ const std::vector<unsigned char>& CImagePrimitive::Pixels() const
 
 void CImagePrimitive::Assign(const CPrimitive& other)
 {
-    if (const auto* image = dynamic_cast<const CImagePrimitive*>(&other))
-        AssignImage(*image);
-    else
-        CPrimitive::Assign(other);
+    AssignSameKind(other, &CImagePrimitive::AssignImage);
 }
 
 void CImagePrimitive::AssignImage(const CImagePrimitive& other)
@@ -124,9 +121,7 @@ void CImagePrimitive::RestoreShape(const CPrimitive& snapshot)
 
 std::shared_ptr<CPrimitive> CImagePrimitive::Clone() const
 {
-    auto copy = std::make_shared<CImagePrimitive>();
-    copy->AssignImage(*this);
-    return copy;
+    return CloneOf(*this);
 }
 
 bool CImagePrimitive::LoadFile(const QString& fileName)

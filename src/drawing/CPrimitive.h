@@ -102,6 +102,17 @@ public:
     }
 
 protected:
+    // Assign for a class with its own assignment: a T source gets all of T's
+    // fields, any other primitive only the common ones.
+    template <class T>
+    void AssignSameKind(const CPrimitive& other, void (T::*assignOwn)(const T&))
+    {
+        if (const auto* same = dynamic_cast<const T*>(&other))
+            (static_cast<T*>(this)->*assignOwn)(*same);
+        else
+            CPrimitive::Assign(other);
+    }
+
     // Writes PRIMITIVE under the engine element with the common content and
     // PRIMTYPE; returns the new element (null when element is null).
     pugi::xml_node BeginStore(pugi::xml_node engineElement);

@@ -103,10 +103,7 @@ CRectangle::CRectangle()
 
 void CRectangle::Assign(const CPrimitive& other)
 {
-    if (const auto* rect = dynamic_cast<const CRectangle*>(&other))
-        AssignRectangle(*rect);
-    else
-        CPrimitive::Assign(other);
+    AssignSameKind(other, &CRectangle::AssignRectangle);
 }
 
 void CRectangle::AssignRectangle(const CRectangle& other)

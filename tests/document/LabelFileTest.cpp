@@ -297,11 +297,11 @@ TEST(LabelFile, VersionSelectsTheLayout)
         EXPECT_EQ(doc.Header().version, QStringLiteral(" 2.0 Bld 77 "));
     }
     // 1.9 and 2.1: the root's values apply to every item.
-    for (const QByteArray version : {QByteArray("1.9 Bld 2"), QByteArray("2.1")}) {
+    for (const QByteArray& version : {QByteArray("1.9 Bld 2"), QByteArray("2.1")}) {
         CCovermintDoc doc;
         const QByteArray body = Item("A", Sizes(10, 20, "in item")) + Item("B", QByteArray()) + Sizes(1, 2, "at root");
         ASSERT_TRUE(doc.Load(WriteLabel(home, "b.cla", LabelXml(version, body))));
-        for (const QString name : {QStringLiteral("A"), QStringLiteral("B")}) {
+        for (const QString& name : {QStringLiteral("A"), QStringLiteral("B")}) {
             const CDocumentDirectoryInformation* record = doc.FindDirectoryInformation(name);
             ASSERT_NE(record, nullptr);
             EXPECT_EQ(record->FreeSpace(), 1) << version.constData();
@@ -368,7 +368,7 @@ TEST(LabelFile, FilesThatAreNotLabels)
     CTempHome home;
 
     // Well-formed, but another root or no VERSION: nothing read, no message.
-    for (const QByteArray content : {QByteArray("<OTHER><VERSION>2.0</VERSION><NAME>x</NAME></OTHER>"),
+    for (const QByteArray& content : {QByteArray("<OTHER><VERSION>2.0</VERSION><NAME>x</NAME></OTHER>"),
              QByteArray("<COVERMINTLABEL><NAME>x</NAME><DRAWINGENGINE> <PRIMITIVE><PRIMTYPE>CLine</PRIMTYPE>"
                         "</PRIMITIVE></DRAWINGENGINE></COVERMINTLABEL>")}) {
         CCovermintDoc doc;

@@ -16,8 +16,9 @@ QLineEdit* Field(CLabelHeader& dialog, const char* name, int controlId)
 {
     auto* edit = dialog.findChild<QLineEdit*>(QString::fromLatin1(name));
     EXPECT_NE(edit, nullptr) << name;
-    if (edit)
+    if (edit) {
         EXPECT_EQ(edit->property("controlId").toInt(), controlId);
+    }
     return edit;
 }
 
