@@ -5,18 +5,13 @@
 #include "document/CCovermintDoc.h"
 #include "document/LabelFile.h"
 
-#include <QFile>
-
 namespace {
 
 QByteArray SavedBytes(CCovermintDoc& document, const QString& path)
 {
     if (!LabelFile::Store(document, path))
         __builtin_trap(); // a loaded label that cannot be saved
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        __builtin_trap();
-    return file.readAll();
+    return Fuzz::ReadFileOrTrap(path);
 }
 
 } // namespace

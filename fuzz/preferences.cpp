@@ -5,7 +5,6 @@
 #include "document/CPreferences.h"
 
 #include <QDir>
-#include <QFile>
 
 namespace {
 
@@ -14,10 +13,7 @@ QByteArray SavedPreferences()
     CPreferences& preferences = CPreferences::Instance();
     if (!preferences.Save())
         __builtin_trap();
-    QFile file(preferences.PreferencesPath());
-    if (!file.open(QIODevice::ReadOnly))
-        __builtin_trap();
-    return file.readAll();
+    return Fuzz::ReadFileOrTrap(preferences.PreferencesPath());
 }
 
 } // namespace

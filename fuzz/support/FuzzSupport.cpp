@@ -70,3 +70,11 @@ QString Fuzz::WriteScratchFile(const QString& name, const std::uint8_t* data, st
         __builtin_trap(); // the scratch folder must work, or nothing is tested
     return path;
 }
+
+QByteArray Fuzz::ReadFileOrTrap(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        __builtin_trap();
+    return file.readAll();
+}

@@ -22,4 +22,7 @@ QString ScratchFolder();
 // Writes the bytes to name in the scratch folder and returns its path.
 QString WriteScratchFile(const QString& name, const std::uint8_t* data, std::size_t size);
 
+// The whole file; a file that cannot be read ends the run as a finding.
+QByteArray ReadFileOrTrap(const QString& path);
+
 } // namespace Fuzz
