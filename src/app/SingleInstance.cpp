@@ -67,11 +67,6 @@ CInstanceServer::CInstanceServer(std::function<void(const QStringList&)> open, Q
 
 CInstanceServer::~CInstanceServer() = default;
 
-bool CInstanceServer::IsListening() const
-{
-    return m_server->isListening();
-}
-
 void CInstanceServer::Accept()
 {
     while (QLocalSocket* socket = m_server->nextPendingConnection()) {

@@ -29,8 +29,6 @@ public:
     explicit CInstanceServer(std::function<void(const QStringList&)> open, QObject* parent = nullptr);
     ~CInstanceServer() override;
 
-    bool IsListening() const;
-
 private:
     void Accept();
     void Receive(QLocalSocket* socket);
