@@ -113,6 +113,11 @@ TEST_F(PrintingTest, PreviewAndPrintUseThePaperTheScreenShows)
     const QImage page = Rasterised(pdf, out.filePath(QStringLiteral("letter")));
     EXPECT_EQ(page.size(), QSize(850, 1100));
     EXPECT_TRUE(prompter.messages.isEmpty());
+
+    // Print Setup confirmed without a change leaves the page as it was.
+    WhenModal<QPageSetupDialog>([](QPageSetupDialog* dialog) { dialog->accept(); });
+    Trigger(PrintSetup);
+    EXPECT_EQ(PagePane(), QStringLiteral("Page 8.50 x 11.00 in"));
 }
 
 TEST_F(PrintingTest, APaperChosenInPrintSetupIsEveryLabelsPageAndPrintsFromItsCorner)
