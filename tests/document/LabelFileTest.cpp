@@ -532,6 +532,11 @@ TEST(LabelFile, SavingOverAFileKeepsItsMode)
         constexpr P::Permissions userFlags = P::ReadUser | P::WriteUser | P::ExeUser;
         EXPECT_EQ(QFile::permissions(path) & ~userFlags, mode) << int(mode);
     }
+    // A file nobody may write: only root can save over it, and it stays read-only.
+    const P::Permissions readOnly = P::ReadOwner | P::ReadGroup | P::ReadOther;
+    ASSERT_TRUE(QFile::setPermissions(path, readOnly));
+    doc.SaveTo(path);
+    EXPECT_EQ(QFile::permissions(path) & ~(P::ReadUser | P::WriteUser | P::ExeUser), readOnly);
 }
 
 TEST(LabelFile, HeaderOnlyAccess)
