@@ -216,6 +216,8 @@ void CCovermintApp::OnDocumentSaved(const QString& path)
 {
     m_recent->Add(path);
     RefreshLabelTree();
+    // A template saved into the Templates folder is listed at once.
+    m_frame->TemplateTree()->Refresh();
 }
 
 void CCovermintApp::OnCommand(int id)

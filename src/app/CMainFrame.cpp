@@ -370,6 +370,9 @@ void CMainFrame::OnWorkspaceTabChanged(int index)
 
 void CMainFrame::OnCommand(int id)
 {
+    // A shortcut can arrive in the middle of a drag.
+    if (CChildFrame* frame = ActiveFrame())
+        frame->View().FinishGesture();
     if (IsAppCommand(id))
         m_app.OnCommand(id);
     else if (CommandTable::IsToolCommand(id))

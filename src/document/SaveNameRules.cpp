@@ -26,5 +26,10 @@ QString ProposedSaveName(const QString& title, const QString& homeFolder)
 bool SaveNeedsNewName(const QString& currentPath)
 {
     const QFileInfo info(currentPath);
-    return currentPath.isEmpty() || !info.exists() || !info.isWritable();
+    if (currentPath.isEmpty() || !info.exists() || !info.isWritable())
+        return true;
+    // The mode decides, not access(): root may write anything, yet a file
+    // nobody may write is read-only for root too.
+    constexpr QFileDevice::Permissions anyWrite = QFileDevice::WriteOwner | QFileDevice::WriteGroup | QFileDevice::WriteOther;
+    return !(info.permissions() & anyWrite);
 }

@@ -11,5 +11,6 @@ QString TrimDoubledExtension(const QString& chosen);
 // home folder is known.
 QString ProposedSaveName(const QString& title, const QString& homeFolder);
 
-// Save behaves as Save As when there is no file yet or it is read-only.
+// Save behaves as Save As when there is no file yet or it is read-only: no
+// write bit in its mode, or not writable by this user.
 bool SaveNeedsNewName(const QString& currentPath);

@@ -118,12 +118,23 @@ void ResetXmlDocument(pugi::xml_document& document)
 
 bool SaveXmlFile(const pugi::xml_document& document, const QString& path, QString* error)
 {
+    // The replacement is a new file made with default permissions; the old
+    // mode is put back. Only the mode bits: the "User" flags describe the
+    // caller's access and would add an owner write bit for root.
+    constexpr QFileDevice::Permissions modeBits = QFileDevice::ReadOwner | QFileDevice::WriteOwner
+        | QFileDevice::ExeOwner | QFileDevice::ReadGroup | QFileDevice::WriteGroup | QFileDevice::ExeGroup
+        | QFileDevice::ReadOther | QFileDevice::WriteOther | QFileDevice::ExeOther;
+    const bool existed = QFileInfo::exists(path);
+    const QFileDevice::Permissions oldMode = QFile::permissions(path) & modeBits;
     QSaveFile file(path);
     if (file.open(QIODevice::WriteOnly)) {
         CEscapingWriter writer(file);
         document.save(writer, "", pugi::format_raw, pugi::encoding_utf8);
-        if (!writer.Failed() && file.commit())
+        if (!writer.Failed() && file.commit()) {
+            if (existed)
+                QFile::setPermissions(path, oldMode);
             return true;
+        }
     }
     if (error)
         *error = QStringLiteral("Could not save %1: %2").arg(path, file.errorString());

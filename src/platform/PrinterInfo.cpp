@@ -20,7 +20,10 @@ QSize DefaultPrinterPageSize()
         return size;
     const float w = float(mm->width()) / 0.254f;
     const float h = float(mm->height()) / 0.254f;
-    return QSize(int(w), int(h));
+    // Truncated, but not below a whole unit that rounding error just missed
+    // (8.5 inches of paper, 215.9 mm, would otherwise show as 849).
+    constexpr float kTolerance = 0.001f;
+    return QSize(int(w + kTolerance), int(h + kTolerance));
 }
 
 QSize CurrentPageSize()

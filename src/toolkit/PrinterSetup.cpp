@@ -15,8 +15,13 @@ CPrinterSetup::~CPrinterSetup() = default;
 
 QPrinter& CPrinterSetup::Printer()
 {
-    if (!m_printer)
+    if (!m_printer) {
         m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        // Without a printer the views show an 8.5 by 11 inch printable page:
+        // the paper starts as that, all of it printable.
+        if (!HasPrinter())
+            m_printer->setPageLayout(QPageLayout(QPageSize(QPageSize::Letter), QPageLayout::Portrait, QMarginsF()));
+    }
     return *m_printer;
 }
 
@@ -32,18 +37,21 @@ bool CPrinterSetup::RunPageSetup(QWidget* parent)
     QPageSetupDialog dialog(&Printer(), parent);
     const bool accepted = dialog.exec() == QDialog::Accepted;
     m_hasPrinter = -1; // a printer may have been added meanwhile
+    m_paperChosen = m_paperChosen || accepted;
     return accepted;
 }
 
 void CPrinterSetup::Release()
 {
     m_printer.reset();
+    m_paperChosen = false;
 }
 
 std::optional<QSizeF> CPrinterSetup::DefaultPrintableMillimetres()
 {
-    // Without a printer the page is the standard 8.5 by 11 inches.
-    if (!HasPrinter())
+    // Without a printer, and until a paper is chosen for printing to a
+    // file, the page is the standard 8.5 by 11 inches.
+    if (!HasPrinter() && !m_paperChosen)
         return std::nullopt;
     return Printer().pageLayout().paintRect(QPageLayout::Millimeter).size();
 }

@@ -17,9 +17,10 @@ public:
     QPrinter& Printer();
     // Whether any printer is installed; looked up once.
     bool HasPrinter();
-    // The standard page setup dialog; true when the user confirmed.
+    // The standard page setup dialog; true when the user confirmed. From
+    // then on its paper is the documents' page, printer or not.
     bool RunPageSetup(QWidget* parent);
-    // Drops the printer while the application still exists.
+    // Drops the printer and the chosen paper while the application still exists.
     void Release();
 
     std::optional<QSizeF> DefaultPrintableMillimetres() override;
@@ -30,4 +31,5 @@ private:
 
     std::unique_ptr<QPrinter> m_printer;
     int m_hasPrinter = -1; // not looked up yet
+    bool m_paperChosen = false; // in a confirmed page setup
 };

@@ -179,19 +179,35 @@ void CCovermintView::showEvent(QShowEvent* event)
     }
 }
 
-void CCovermintView::PlaceInMdiArea()
+QMdiSubWindow* CCovermintView::EnclosingSubWindow() const
 {
     QMdiSubWindow* frame = nullptr;
     for (QWidget* w = parentWidget(); w && !frame; w = w->parentWidget())
         frame = qobject_cast<QMdiSubWindow*>(w);
+    return frame;
+}
+
+void CCovermintView::PlaceInMdiArea()
+{
+    QMdiSubWindow* frame = EnclosingSubWindow();
     QMdiArea* area = frame ? frame->mdiArea() : nullptr;
     if (!area)
         return;
     const QWidget* client = area->viewport();
     if (g_cascadeOffset > client->width() - 80)
         g_cascadeOffset = 0;
-    frame->setGeometry(g_cascadeOffset, 0, frame->width(), client->height());
+    // Within the window area, so that a restored window can always be reached.
+    const int width = std::min(frame->width(), client->width());
+    const QRect place(std::min(g_cascadeOffset, client->width() - width), 0, width, client->height());
     g_cascadeOffset += 20;
+    if (!frame->isMaximized()) {
+        frame->setGeometry(place);
+        return;
+    }
+    // It follows a maximized window: the place is where it restores to.
+    frame->showNormal();
+    frame->setGeometry(place);
+    frame->showMaximized();
 }
 
 // -- mouse and keys
@@ -219,6 +235,12 @@ void CCovermintView::mouseReleaseEvent(QMouseEvent* event)
         return;
     const bool shift = event->modifiers() & Qt::ShiftModifier;
     if (m_gestures.LeftUp(PixelToView(event->position().toPoint()), shift))
+        emit toolChanged();
+}
+
+void CCovermintView::FinishGesture()
+{
+    if (m_gestures.Finish())
         emit toolChanged();
 }
 
@@ -286,7 +308,10 @@ void CCovermintView::dropEvent(QDropEvent* event)
 {
     if (!event->mimeData()->hasUrls())
         return;
+    // The label it lands on becomes the one that commands and the status bar act on.
     activateWindow();
+    if (QMdiSubWindow* frame = EnclosingSubWindow(); frame && frame->mdiArea())
+        frame->mdiArea()->setActiveSubWindow(frame);
     const QPoint pixel = event->position().toPoint();
     for (const QUrl& url : event->mimeData()->urls()) {
         const QString path = url.isLocalFile() ? url.toLocalFile() : url.toString();

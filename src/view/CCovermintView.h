@@ -20,6 +20,7 @@
 #include <QAbstractScrollArea>
 
 class CCovermintDoc;
+class QMdiSubWindow;
 
 class CCovermintView : public QAbstractScrollArea, public ILabelView
 {
@@ -37,6 +38,10 @@ public:
     void SetZoom(int zoomPercent);
     // The document recomputes its page size, the view its scroll sizes.
     void OnPageSizeRefresh();
+
+    // Ends a mouse gesture still in progress, as its release would: a menu
+    // command must not find the temporary drag box in the label.
+    void FinishGesture();
 
     bool HandlesCommand(int commandId) const;
     bool IsCommandEnabled(int commandId) const;
@@ -88,6 +93,7 @@ private:
     double PixelsPerUnitX() const;
     double PixelsPerUnitY() const;
     void UpdateScrollSizes();
+    QMdiSubWindow* EnclosingSubWindow() const;
     void PlaceInMdiArea();
     void ShowContextMenu(QPoint viewPoint, QPoint globalPos);
     void OpenEditorFor(const PrimitivePtr& primitive);

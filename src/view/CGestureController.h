@@ -27,9 +27,10 @@ public:
     void MouseMove(QPoint viewPoint);
     // Returns true when the gesture put the tool back to Selection.
     bool LeftUp(QPoint viewPoint, bool shift);
-    // Ends a gesture whose release will never come (the view is closing):
-    // no drag box may stay behind in the label.
-    void Finish() { LeftUp(m_lastPoint, false); }
+    // Ends a gesture whose release will never come (the view is closing, a
+    // command arrives mid-drag):
+    // no drag box may stay behind in the label. True as for LeftUp.
+    bool Finish() { return LeftUp(m_lastPoint, false); }
 
     // The topmost text primitive or directory segment under the point (now
     // selected), whose dialog the view opens; none when there is none.

@@ -12,6 +12,7 @@
 #include <QTimer>
 #include <QTreeWidget>
 #include <functional>
+#include <gtest/gtest.h>
 #include <ostream>
 
 // Readable QStrings in failure messages.
@@ -23,7 +24,8 @@ inline void PrintTo(const QString& text, std::ostream* out)
 namespace apptest {
 
 // Runs act on the next modal dialog of type T once it is shown (a modal
-// dialog blocks the test in exec()). Gives up after five seconds.
+// dialog blocks the test in exec()). Gives up after a minute, or as soon as
+// the test that asked has ended: a later test's dialog is not its business.
 template <class T>
 void WhenModal(std::function<void(T*)> act)
 {
@@ -31,11 +33,13 @@ void WhenModal(std::function<void(T*)> act)
     auto* clock = new QElapsedTimer;
     clock->start();
     timer->setInterval(20);
-    QObject::connect(timer, &QTimer::timeout, [timer, clock, act] {
-        if (auto* dialog = qobject_cast<T*>(QApplication::activeModalWidget())) {
+    const auto* owner = ::testing::UnitTest::GetInstance()->current_test_info();
+    QObject::connect(timer, &QTimer::timeout, [timer, clock, act, owner] {
+        const bool ownerRuns = ::testing::UnitTest::GetInstance()->current_test_info() == owner;
+        if (auto* dialog = qobject_cast<T*>(QApplication::activeModalWidget()); dialog && ownerRuns) {
             timer->stop();
             act(dialog);
-        } else if (clock->elapsed() < 60000) { // sanitizer builds open dialogs slowly
+        } else if (ownerRuns && clock->elapsed() < 60000) { // sanitizer builds open dialogs slowly
             return;
         }
         timer->stop();

@@ -2,22 +2,28 @@
 #include "app/CChildFrame.h"
 #include "app/CMainFrame.h"
 #include "app/CTreeViewLabel.h"
+#include "app/CTreeViewTemplate.h"
 #include "app/RecentFileList.h"
 #include "directory/CDocumentDirectoryInformation.h"
 #include "document/CCovermintDoc.h"
 #include "document/LabelFile.h"
 #include "document/dialogs/CLabelHeader.h"
+#include "drawing/CImagePrimitive.h"
 #include "platform/PrinterInfo.h"
 #include "platform/RecordingPrompter.h"
 #include "view/CCovermintView.h"
 #include "view/CommandIds.h"
 
 #include <QFileDialog>
+#include <QDropEvent>
 #include <QFileSystemModel>
 #include <QLineEdit>
+#include <QMdiArea>
+#include <QMimeData>
 #include <QMessageBox>
 #include <QPageSetupDialog>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QToolBar>
 #include <gtest/gtest.h>
 
@@ -65,6 +71,8 @@ void TypeFileName(QFileDialog* dialog, const QString& name)
     clock.start();
     while (model->rowCount(folder) == 0 && clock.elapsed() < 10000)
         QTest::qWait(10);
+    // The dialog selects its proposal again once it has taken in the listing.
+    QTest::qWait(100);
     auto* edit = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
     ASSERT_NE(edit, nullptr);
     edit->setText(name);
@@ -293,4 +301,150 @@ TEST(Commands, PrintSetupRefreshesThePageSizeOfEveryLabel)
     for (CChildFrame* frame : app->MainFrame()->Frames())
         EXPECT_EQ(frame->Document().PageSize(), QSize(787, 984));
     EXPECT_EQ(app->MainFrame()->StatusPaneText(3), QStringLiteral("Page 7.87 x 9.84 in"));
+}
+
+TEST(Save, AReadOnlyLabelGoesToSaveAsWhoeverRunsIt)
+{
+    CRecordingPrompter prompter;
+    SeededHome home;
+    LabelWindow window(home);
+    const QString path = home.Label(QStringLiteral("disk.cla"));
+    const QFileDevice::Permissions readOnly = QFileDevice::ReadOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther;
+    ASSERT_TRUE(QFile::setPermissions(path, readOnly));
+    const QByteArray before = ReadAll(path);
+    window.Document().SetName(QStringLiteral("Changed"));
+
+    bool asked = false;
+    WhenModal<QFileDialog>([&asked](QFileDialog* dialog) {
+        asked = true;
+        dialog->reject();
+    });
+    window.Trigger(Save);
+    EXPECT_TRUE(asked);
+    EXPECT_EQ(ReadAll(path), before);
+    EXPECT_EQ(QFile::permissions(path) & ~(QFileDevice::ReadUser | QFileDevice::WriteUser), readOnly);
+    EXPECT_TRUE(window.Document().IsModified());
+}
+
+TEST(Commands, ShortcutsDuringADragSelectionNeverTakeTheDragBox)
+{
+    CRecordingPrompter prompter;
+    SeededHome home;
+    LabelWindow window(home);
+    CDrawingEngine::ClearClipboard();
+    CDrawingEngine& engine = window.Document().Engine();
+    const std::size_t count = engine.Primitives().size();
+    CCovermintView& view = window.frame->View();
+    const auto pixel = [&](QPoint label) { return view.ViewToPixel(engine.ToView(label)); };
+    window.app->MainFrame()->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.app->MainFrame()));
+
+    window.Trigger(ToolDragSelection);
+    QTest::mousePress(view.viewport(), Qt::LeftButton, {}, pixel({20, -20}));
+    QTest::mouseMove(view.viewport(), pixel({60, -60}));
+    // Each key lets the window update its commands' states, as it would between keys.
+    const auto key = [&window](Qt::Key key) {
+        QTest::keyClick(window.app->MainFrame(), key, Qt::ControlModifier);
+        QCoreApplication::processEvents();
+    };
+    key(Qt::Key_A);
+    key(Qt::Key_C);
+    QTest::mouseRelease(view.viewport(), Qt::LeftButton, {}, pixel({60, -60}));
+    key(Qt::Key_V);
+
+    EXPECT_EQ(engine.Primitives().size(), 2 * count);
+    EXPECT_TRUE(CCovermintView::IsToolChecked(ToolSelection));
+    CDrawingEngine::ClearClipboard();
+}
+
+TEST(Commands, AddImageStartsInImagesPutsThePictureAtTheOriginAndResetsTheTool)
+{
+    CRecordingPrompter prompter;
+    SeededHome home;
+    LabelWindow window(home);
+    const std::size_t count = window.Document().Engine().Primitives().size();
+    window.Trigger(ToolRectangle);
+    QString folder;
+    WhenModal<QFileDialog>([&folder](QFileDialog* dialog) {
+        folder = dialog->directory().absolutePath();
+        TypeFileName(dialog, QStringLiteral("Notes.bmp"));
+        Accept(dialog);
+    });
+    window.Trigger(AddImage);
+
+    EXPECT_EQ(folder, home.FilePath(QStringLiteral("Images")));
+    EXPECT_TRUE(CCovermintView::IsToolChecked(ToolSelection));
+    const auto& primitives = window.Document().Engine().Primitives();
+    ASSERT_EQ(primitives.size(), count + 1);
+    EXPECT_NE(dynamic_cast<CImagePrimitive*>(primitives.back().get()), nullptr);
+    EXPECT_EQ(primitives.back()->GetTopLeft(), QPoint(0, 0));
+}
+
+TEST(Commands, AFileDroppedOnALabelActivatesItsWindow)
+{
+    CRecordingPrompter prompter;
+    SeededHome home;
+    ASSERT_TRUE(home.AddLabel(QStringLiteral("one.cla")));
+    ASSERT_TRUE(home.AddLabel(QStringLiteral("two.cla")));
+    auto app = Started({home.Label(QStringLiteral("one.cla")), home.Label(QStringLiteral("two.cla"))});
+    CChildFrame* first = app->FindFrame(home.Label(QStringLiteral("one.cla")));
+    ASSERT_NE(first, nullptr);
+    ASSERT_NE(app->ActiveFrame(), first);
+    const std::size_t count = first->Document().Engine().Primitives().size();
+
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(home.FilePath(QStringLiteral("Images/Notes.bmp")))});
+    QWidget* port = first->View().viewport();
+    QDragEnterEvent enter(QPoint(30, 30), Qt::CopyAction, &data, Qt::LeftButton, {});
+    QApplication::sendEvent(port, &enter);
+    QDropEvent drop(QPointF(30, 30), Qt::CopyAction, &data, Qt::LeftButton, {});
+    QApplication::sendEvent(port, &drop);
+
+    EXPECT_EQ(first->Document().Engine().Primitives().size(), count + 1);
+    EXPECT_EQ(app->ActiveFrame(), first);
+    app->MainFrame()->UpdateCommandStates();
+    EXPECT_TRUE(app->MainFrame()->windowTitle().startsWith(QStringLiteral("Covermint - one.cla")));
+}
+
+TEST(Save, ATemplateSavedUnderTemplatesIsListedAtOnce)
+{
+    CRecordingPrompter prompter;
+    SeededHome home;
+    LabelWindow window(home);
+    CTreeViewTemplate& templates = *window.app->MainFrame()->TemplateTree();
+    WhenModal<QFileDialog>([&home](QFileDialog* dialog) {
+        TypeFileName(dialog, home.Template(QStringLiteral("ZIP Disk/Mine.cte")));
+        Accept(dialog);
+    });
+    window.Trigger(SaveAs);
+    ASSERT_EQ(window.Document().PathName(), home.Template(QStringLiteral("ZIP Disk/Mine.cte")));
+    QTreeWidgetItem* zip = nullptr;
+    for (int i = 0; i < templates.Root()->childCount(); ++i)
+        if (templates.Root()->child(i)->text(0) == QStringLiteral("ZIP Disk"))
+            zip = templates.Root()->child(i);
+    ASSERT_NE(zip, nullptr);
+    EXPECT_TRUE(ChildTexts(zip).contains(QStringLiteral("Mine.cte")));
+}
+
+TEST(Windows, ANewWindowFollowsAMaximizedOneAndRestoresInsideTheWorkspace)
+{
+    CRecordingPrompter prompter;
+    SeededHome home;
+    ASSERT_TRUE(home.AddLabel(QStringLiteral("two.cla")));
+    LabelWindow window(home);
+    QMdiArea& area = *window.app->MainFrame()->MdiArea();
+    window.frame->showMaximized();
+    QCoreApplication::processEvents();
+
+    CChildFrame* second = window.app->OpenDocumentFile(home.Label(QStringLiteral("two.cla")));
+    ASSERT_NE(second, nullptr);
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(second->isMaximized());
+    EXPECT_EQ(second->geometry(), area.viewport()->rect());
+    EXPECT_FALSE(area.horizontalScrollBar()->isVisible());
+
+    second->showNormal();
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(area.viewport()->rect().contains(second->geometry()))
+        << second->geometry().x() << "," << second->geometry().width() << " in " << area.viewport()->width();
 }

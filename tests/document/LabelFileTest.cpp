@@ -516,6 +516,29 @@ TEST(LabelFile, DoSaveNamesTheFile)
     EXPECT_EQ(doc.PathName(), written); // a copy does not rename the document
 }
 
+TEST(LabelFile, SavingOverAFileKeepsItsMode)
+{
+    using P = QFileDevice;
+    CTempHome home;
+    CCovermintDoc doc;
+    const QString path = home.FilePath(QStringLiteral("kept.cla"));
+    for (const QFileDevice::Permissions mode : {P::Permissions(P::ReadOwner | P::WriteOwner),
+                                                P::ReadOwner | P::WriteOwner | P::ReadGroup | P::WriteGroup,
+                                                P::ReadOwner | P::WriteOwner | P::ExeOwner | P::ReadOther}) {
+        ASSERT_TRUE(doc.SaveTo(path));
+        ASSERT_TRUE(QFile::setPermissions(path, mode));
+        doc.SetName(QStringLiteral("changed"));
+        ASSERT_TRUE(doc.SaveTo(path));
+        constexpr P::Permissions userFlags = P::ReadUser | P::WriteUser | P::ExeUser;
+        EXPECT_EQ(QFile::permissions(path) & ~userFlags, mode) << int(mode);
+    }
+    // A file nobody may write: only root can save over it, and it stays read-only.
+    const P::Permissions readOnly = P::ReadOwner | P::ReadGroup | P::ReadOther;
+    ASSERT_TRUE(QFile::setPermissions(path, readOnly));
+    doc.SaveTo(path);
+    EXPECT_EQ(QFile::permissions(path) & ~(P::ReadUser | P::WriteUser | P::ExeUser), readOnly);
+}
+
 TEST(LabelFile, HeaderOnlyAccess)
 {
     CRecordingPrompter prompter;

@@ -50,6 +50,19 @@ protected:
 };
 } // namespace
 
+TEST_F(UndoTest, TheDocumentUndoesItsFortyNewestCommands)
+{
+    auto shape = AddShape(engine, QPoint(0, 0), QPoint(100, -100));
+    shape->SetSelected(1);
+    for (int i = 0; i < 41; ++i)
+        ArrowKey(1, 0);
+    int undone = 0;
+    while (processor.Undo())
+        ++undone;
+    EXPECT_EQ(undone, 40);
+    EXPECT_EQ(shape->GetRect(), LRect(1, 0, 101, -100));
+}
+
 TEST_F(UndoTest, ProcessorKeepsTheLastFortyAndDropsTheRedoBranch)
 {
     CCommandProcessor list(40);

@@ -27,6 +27,11 @@ TEST(PrinterInfo, PageSizeFromPrintableAreaTruncatesAndFallsBackWithoutPrinter)
     SetPrinterInfoSource(&a4);
     EXPECT_EQ(DefaultPrinterPageSize(), QSize(826, 1068));
 
+    // Letter, all printable: 215.9 mm is just under 850 units in single precision.
+    FixedPrinter letter(QSizeF(215.9, 279.4));
+    SetPrinterInfoSource(&letter);
+    EXPECT_EQ(DefaultPrinterPageSize(), QSize(850, 1100));
+
     FixedPrinter none(std::nullopt);
     SetPrinterInfoSource(&none);
     EXPECT_EQ(DefaultPrinterPageSize(), QSize(850, 1100));
