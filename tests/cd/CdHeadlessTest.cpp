@@ -5,7 +5,9 @@
 #include "document/CCovermintDoc.h"
 #include "drawing/CTextPrimitive.h"
 #include "support/CueImage.h"
+#include "support/TempHome.h"
 
+#include <QDir>
 #include <QEventLoop>
 #include <QProcess>
 #include <QTimer>
@@ -39,9 +41,12 @@ protected:
         QProcess process;
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.remove(QStringLiteral("DISPLAY"));
-        env.insert(QStringLiteral("HOME"), m_dir.path());
+        QDir(m_dir.path()).mkpath(QStringLiteral("home"));
+        QDir(m_dir.path()).mkpath(QStringLiteral("config"));
+        env.insert(QStringLiteral("HOME"), Path(QStringLiteral("home")));
         env.insert(QStringLiteral("XDG_CONFIG_HOME"), Path(QStringLiteral("config")));
         process.setProcessEnvironment(env);
+        process.setWorkingDirectory(m_dir.path());
         QEventLoop loop;
         QObject::connect(&process, &QProcess::finished, &loop, &QEventLoop::quit);
         QTimer::singleShot(60000, &loop, &QEventLoop::quit);
@@ -76,6 +81,7 @@ protected:
     QString m_cue;
 
 private:
+    CTempHome m_home; // the labels made here read the preferences
     QTemporaryDir m_dir;
 };
 
