@@ -11,15 +11,6 @@
 
 namespace {
 
-class CNobody final : public ICddbPrompts
-{
-public:
-    int ChooseDisc(const std::vector<CCddbDisc>&) override { return -1; }
-    int EditDisc(CCddbDisc&, int) override { return 0; }
-    QString AskEmail(const QString&) override { return {}; }
-    bool OpenUrl(const QUrl&) override { return false; }
-};
-
 // The image of 60 s, 45 s 37 f and 30 s 10 f: disc id 12008703.
 QString WriteImage(const QString& folder)
 {
@@ -47,7 +38,7 @@ void BM_LookupFromCache(benchmark::State& state)
     for (const char* category : {"rock", "jazz", "misc", "folk"})
         QDir(dir.path()).mkpath(QString::fromLatin1(category));
     CCddbCache(dir.path()).Store(QStringLiteral("rock"), QStringLiteral("12008703"), record);
-    CNobody nobody;
+    ICddbPrompts nobody;
     CCddbClient client(nobody);
     CCddbOptions options;
     options.site = QUrl(QStringLiteral("http://127.0.0.1:9/~cddb/cddb.cgi")); // never reached

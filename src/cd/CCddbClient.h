@@ -28,17 +28,18 @@ struct CCddbOptions
     bool testSubmissions = false; // Submit-Mode: test (the site only checks)
 };
 
+// As it stands, nobody answers: no choice, no edit, no address, no browser.
 class ICddbPrompts
 {
 public:
     virtual ~ICddbPrompts() = default;
     // The index of the picked disc, or -1.
-    virtual int ChooseDisc(const std::vector<CCddbDisc>& matches) = 0;
+    virtual int ChooseDisc(const std::vector<CCddbDisc>&) { return -1; }
     // Edits the disc in place; returns CCddbClient's edit result flags.
-    virtual int EditDisc(CCddbDisc& disc, int flags) = 0;
+    virtual int EditDisc(CCddbDisc&, int) { return 0; }
     // The user's e-mail address; empty when the user declines.
-    virtual QString AskEmail(const QString& current) = 0;
-    virtual bool OpenUrl(const QUrl& url) = 0;
+    virtual QString AskEmail(const QString&) { return {}; }
+    virtual bool OpenUrl(const QUrl&) { return false; }
 };
 
 class CCddbClient : public QObject

@@ -83,9 +83,6 @@ public:
                 return int(i);
         return -1;
     }
-    int EditDisc(CCddbDisc&, int) override { return 0; }
-    QString AskEmail(const QString&) override { return {}; }
-    bool OpenUrl(const QUrl&) override { return false; }
 
 private:
     QString m_category;

@@ -20,18 +20,6 @@ CCddbOptions CddbOptionsFromPreferences()
     return options;
 }
 
-namespace {
-// Without a window nobody can be asked: no choice, no edit, no address.
-class CNoPrompts final : public ICddbPrompts
-{
-public:
-    int ChooseDisc(const std::vector<CCddbDisc>&) override { return -1; }
-    int EditDisc(CCddbDisc&, int) override { return 0; }
-    QString AskEmail(const QString&) override { return {}; }
-    bool OpenUrl(const QUrl&) override { return false; }
-};
-} // namespace
-
 CCddbSession& CCddbSession::Instance()
 {
     static CCddbSession session;
@@ -40,7 +28,7 @@ CCddbSession& CCddbSession::Instance()
 
 CCddbClient& CCddbSession::Client()
 {
-    static CNoPrompts nobody;
+    static ICddbPrompts nobody;
     if (!m_client) {
         m_client = std::make_unique<CCddbClient>(m_prompts ? *m_prompts : nobody);
         m_client->SetOptions(CddbOptionsFromPreferences());
