@@ -69,7 +69,9 @@ CCDDBDialog::CCDDBDialog(QWidget* parent) : QDialog(parent)
     auto* driveRow = new QHBoxLayout;
     driveRow->addWidget(m_drive, 1);
     driveRow->addWidget(m_status);
-    form->addRow(QStringLiteral("CD-ROM &drive:"), driveRow);
+    auto* driveLabel = new QLabel(QStringLiteral("CD-ROM &drive:"));
+    driveLabel->setBuddy(m_drive);
+    form->addRow(driveLabel, driveRow);
     form->addRow(QStringLiteral("&Title:"), m_title);
     form->addRow(QStringLiteral("Track &Listing:"), m_trackListing);
     form->addRow(QStringLiteral("E&xtended Track Listing:"), m_extTrackListing);
