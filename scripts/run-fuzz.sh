@@ -14,6 +14,7 @@ shopt -s nullglob
 targets=("$build"/fuzz/fuzz_*)
 [ ${#targets[@]} -gt 0 ] || { echo "no fuzz targets in $build/fuzz" >&2; exit 1; }
 export ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=1}
+export LSAN_OPTIONS=${LSAN_OPTIONS:-suppressions=$here/scripts/lsan.supp}
 for target in "${targets[@]}"; do
   [ -x "$target" ] && [ -f "$target" ] || continue
   name=${target##*/fuzz_}

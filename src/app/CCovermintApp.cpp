@@ -12,6 +12,7 @@
 #include "app/HomeFolderSeed.h"
 #include "app/LabelSaver.h"
 #include "app/RecentFileList.h"
+#include "cd/dialogs/CddbCommands.h"
 #include "document/CCovermintDoc.h"
 #include "document/CPreferences.h"
 #include "platform/PrinterInfo.h"
@@ -52,6 +53,7 @@ CCovermintApp::~CCovermintApp()
     if (m_tip)
         delete m_tip;
     m_frame.reset();
+    CddbCommands::Release();
     SetPrinterInfoSource(nullptr);
     CPrinterSetup::Instance().Release();
     if (m_prompter && &Prompter() == m_prompter.get())
@@ -246,6 +248,12 @@ void CCovermintApp::OnCommand(int id)
     }
     case CommandId::TipOfTheDay:
         ShowTipOfTheDay();
+        break;
+    case CommandId::CddbRegistration:
+        CddbCommands::UpdateRegistration();
+        break;
+    case CommandId::LinkCddbBrowser:
+        CddbCommands::OpenMusicBrowser();
         break;
     default:
         if (const QUrl url = HelpLinks::LinkUrl(id, home); !url.isEmpty())

@@ -1,6 +1,7 @@
 #include "app/CHeadlessRunner.h"
 
 #include "app/LabelExporter.h"
+#include "cd/CdHeadlessModes.h"
 #include "document/CCovermintDoc.h"
 #include "document/CPreferences.h"
 #include "document/LabelJson.h"
@@ -15,7 +16,7 @@
 
 namespace {
 
-const char* const kModes[] = {"--export", "--info", "--new-from"};
+const char* const kModes[] = {"--export", "--info", "--new-from", "--disc-id", "--cddb"};
 
 void PrintError(const QString& text)
 {
@@ -234,12 +235,15 @@ QString CHeadlessRunner::HelpText()
         "            [--set-author S] [--set-created S]\n"
         "      Make a label from a template (a path, or one relative to the home folder's\n"
         "      Templates), set its header fields and save it.\n"
-        "      Example: covermint --new-from \"ZIP Disk/ZIP Disk Label.cte\" --save backup.cla --set-name Backup\n"
+        "      Example: covermint --new-from \"ZIP Disk/ZIP Disk Label.cte\" --save backup.cla --set-name Backup\n")
+        + CdHeadlessModes::HelpText() + QStringLiteral(
         "Exit status: 0 success, 1 usage error, 2 input error, 3 output error.\n");
 }
 
 int CHeadlessRunner::Run(const QStringList& arguments)
 {
+    if (CdHeadlessModes::Handles(arguments))
+        return CdHeadlessModes::Run(arguments);
     Options options;
     const QString problem = Parse(arguments, options);
     if (!problem.isEmpty()) {

@@ -8,6 +8,7 @@
 #include "app/DocumentCommands.h"
 #include "app/LabelSaver.h"
 #include "app/RecentFileList.h"
+#include "cd/dialogs/CddbCommands.h"
 #include "document/CCovermintDoc.h"
 #include "document/CPreferences.h"
 #include "drawing/DrawingDefaults.h"
@@ -53,6 +54,7 @@ bool IsAppCommand(int id)
     switch (id) {
     case New: case Open: case PrintSetup: case Exit: case HelpContents: case About: case TipOfTheDay:
     case LinkCddbHome: case LinkCddbBrowser: case LinkHome1: case LinkHome2: case LinkMail:
+    case CddbRegistration:
         return true;
     default:
         return false;
@@ -408,6 +410,8 @@ bool CMainFrame::HandleFrameCommand(int id)
         m_app.Saver().Save(document);
     else if (id == SaveAs)
         m_app.Saver().SaveAs(document);
+    else if (id == ConnectToCddb)
+        CddbCommands::ConnectToCddb(document, this);
     else if (frame->View().HandlesCommand(id))
         frame->View().OnCommand(id);
     else if (DocumentCommands::Handles(id))
@@ -429,7 +433,8 @@ bool CMainFrame::IsCommandEnabled(int id) const
     }
     if (!frame)
         return false;
-    if (id == Close || id == Save || id == SaveAs || id == WindowCascade || id == WindowTile || id == WindowArrange)
+    if (id == Close || id == Save || id == SaveAs || id == WindowCascade || id == WindowTile || id == WindowArrange
+        || id == ConnectToCddb)
         return true;
     if (frame->View().HandlesCommand(id))
         return frame->View().IsCommandEnabled(id);

@@ -91,8 +91,7 @@ const CommandInfo kCommands[] = {
 };
 
 // The tools are the view's to offer (CCovermintView::IsToolAvailable).
-constexpr int kUnavailable[] = {DirectoryInformation, ReadDrive,       BatchUpdate, ConnectToCddb,
-                                CddbRegistration,     LinkCddbBrowser, LinkHome2};
+constexpr int kUnavailable[] = {DirectoryInformation, ReadDrive, BatchUpdate, LinkHome2};
 
 constexpr int kTools[] = {ToolSelection,        ToolDragSelection, ToolFreehand, ToolRectangle,
                           ToolRoundedRectangle, ToolLine,          ToolDirectorySegment, ToolText,

@@ -137,7 +137,7 @@ TEST(Commands, ToolsZoomAndHiddenFeatures)
     EXPECT_EQ(main.StatusPaneText(2), QStringLiteral("Rectangle"));
     main.Action(ToolSelection)->trigger();
 
-    for (int id : {ReadDrive, DirectoryInformation, BatchUpdate, ConnectToCddb, CddbRegistration, LinkCddbBrowser})
+    for (int id : {ReadDrive, DirectoryInformation, BatchUpdate})
         EXPECT_FALSE(main.Action(id)->isVisible()) << id;
     EXPECT_FALSE(main.ToolBar(ViewDriveBar)->isVisible());
 
