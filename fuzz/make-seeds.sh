@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # Writes a few tiny valid pictures as starting points for the fuzz targets:
-# fuzz/corpus-bmp and fuzz/corpus-jpeg (both ignored by git).
+# fuzz/corpus-bmp and fuzz/corpus-jpeg, and the shipped templates and a file
+# with a DTD in fuzz/corpus-xml (all ignored by git).
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
-mkdir -p "$here/corpus-bmp" "$here/corpus-jpeg"
+mkdir -p "$here/corpus-bmp" "$here/corpus-jpeg" "$here/corpus-xml"
 python3 - "$here/corpus-bmp" <<'PY'
 import struct, sys
 out = sys.argv[1]
@@ -38,3 +39,5 @@ cjpeg -restart 1 src.ppm > restarts.jpg
 cjpeg -grayscale src.pgm > grey.jpg
 cjpeg -arithmetic src.ppm > arithmetic.jpg 2>/dev/null || rm -f arithmetic.jpg
 rm -f src.ppm src.pgm
+find "$here/../share/covermint/Templates" -name '*.cte' -exec cp {} "$here/corpus-xml/" \;
+printf '<!DOCTYPE A [<!ENTITY e "x&amp;y">]>\n<A b="&e;">&e;<![CDATA[<c>]]></A>\n' > "$here/corpus-xml/dtd.xml"
