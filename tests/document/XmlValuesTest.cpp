@@ -322,8 +322,9 @@ TEST(XmlFile, RefusesWhatIsNotWellFormedWithItsPlace)
         EXPECT_TRUE(result.read);
         EXPECT_FALSE(result.reason.isEmpty());
         EXPECT_EQ(result.line, c.line) << result.reason.toStdString();
-        if (c.column)
+        if (c.column) {
             EXPECT_EQ(result.column, c.column) << result.reason.toStdString();
+        }
         EXPECT_FALSE(doc.first_child());
     }
 }
