@@ -130,7 +130,9 @@ bool Load(CCovermintDoc& document, const QString& path)
     pugi::xml_document xml;
     const XmlLoadResult loaded = LoadXmlFile(path, xml);
     if (!loaded.ok) {
-        Prompter().ShowMessage(loaded.Message(), CPrompter::Icon::Warning);
+        // A parser's reason does not say which file it is about.
+        const QString heading = loaded.read ? path + QLatin1Char('\n') : QString();
+        Prompter().ShowMessage(heading + loaded.Message(), CPrompter::Icon::Warning);
         return false;
     }
     const pugi::xml_node root = xml.child(kRootName);

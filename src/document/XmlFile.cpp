@@ -1,18 +1,16 @@
 #include "document/XmlFile.h"
 
+#include "document/XmlParser.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
-
-#include <algorithm>
 
 namespace {
 
 // Larger files are not labels; refusing them keeps a stray file from
 // exhausting memory.
 constexpr qint64 kMaxFileSize = qint64(256) * 1024 * 1024;
-
-constexpr unsigned kParseFlags = pugi::parse_cdata | pugi::parse_escapes | pugi::parse_ws_pcdata;
 
 // Streams the serialised text into a file; a carriage return becomes a
 // character reference so that other XML readers do not fold it into a line
@@ -50,23 +48,6 @@ private:
     bool m_failed = false;
 };
 
-// Line and column (both from 1) of a byte offset into UTF-8 text.
-void LocateOffset(const QByteArray& data, qsizetype offset, int& line, int& column)
-{
-    line = 1;
-    column = 1;
-    offset = std::clamp<qsizetype>(offset, 0, data.size());
-    for (qsizetype i = 0; i < offset; ++i) {
-        const unsigned char c = static_cast<unsigned char>(data.at(i));
-        if (c == '\n') {
-            ++line;
-            column = 1;
-        } else if ((c & 0xC0) != 0x80) {
-            ++column;
-        }
-    }
-}
-
 XmlLoadResult Failure(const QString& reason)
 {
     XmlLoadResult result;
@@ -95,17 +76,7 @@ XmlLoadResult LoadXmlFile(const QString& path, pugi::xml_document& document)
     const QByteArray data = file.readAll();
     if (file.error() != QFileDevice::NoError)
         return Failure(QStringLiteral("Could not read %1: %2").arg(path, file.errorString()));
-
-    const pugi::xml_parse_result parsed = document.load_buffer(data.constData(), size_t(data.size()), kParseFlags);
-    XmlLoadResult result;
-    result.read = true;
-    result.ok = bool(parsed);
-    if (!result.ok) {
-        result.reason = QString::fromUtf8(parsed.description());
-        LocateOffset(data, qsizetype(parsed.offset), result.line, result.column);
-        document.reset();
-    }
-    return result;
+    return ParseXml(data, document);
 }
 
 void ResetXmlDocument(pugi::xml_document& document)

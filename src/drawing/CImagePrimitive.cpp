@@ -108,6 +108,15 @@ void CImagePrimitive::AssignImage(const CImagePrimitive& other)
     }
 }
 
+std::shared_ptr<CPrimitive> CImagePrimitive::ShapeSnapshot() const
+{
+    // Only the box: a copy would take the natural size.
+    auto box = std::make_shared<CImagePrimitive>();
+    box->m_corner1 = m_corner1;
+    box->m_corner2 = m_corner2;
+    return box;
+}
+
 void CImagePrimitive::RestoreShape(const CPrimitive& snapshot)
 {
     // Reshape undo: only the box changed, so the pixels stay.

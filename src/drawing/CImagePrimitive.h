@@ -17,6 +17,7 @@ public:
 
     const char* TypeName() const override { return "CImagePrimitive"; }
     void Assign(const CPrimitive& other) override;
+    std::shared_ptr<CPrimitive> ShapeSnapshot() const override;
     void RestoreShape(const CPrimitive& snapshot) override;
     int Draw(QPainter& painter) override;
     void MoveBy(int dx, int dy) override;

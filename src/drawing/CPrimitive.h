@@ -27,7 +27,9 @@ public:
     // Copies the common fields (and, in subclasses, their own); the copy is
     // neither selected nor grabbed and keeps its selectable/moveable flags.
     virtual void Assign(const CPrimitive& other);
-    // Used by reshape undo: brings back the shape of a snapshot taken by Clone.
+    // Reshape undo: a copy holding the shape exactly as it is now, and the
+    // way back to it.
+    virtual std::shared_ptr<CPrimitive> ShapeSnapshot() const { return Clone(); }
     virtual void RestoreShape(const CPrimitive& snapshot) { Assign(snapshot); }
 
     // Painter coordinates are view units (label units after zoom), y up.

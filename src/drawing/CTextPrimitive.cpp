@@ -13,6 +13,7 @@
 #include <algorithm>
 #include <cmath>
 #include <utility>
+#include <vector>
 
 namespace {
 
@@ -63,6 +64,25 @@ QStringList SplitLines(QString text)
     return text.split(QLatin1Char('\n'));
 }
 
+// A tab becomes blanks up to the next stop (eight blanks apart): the PDF
+// engine drops whatever follows a tab, and blanks look alike everywhere.
+QString ExpandTabs(const QString& line, const QFontMetrics& metrics)
+{
+    if (!line.contains(QLatin1Char('\t')))
+        return line;
+    const int blank = std::max(1, metrics.horizontalAdvance(QLatin1Char(' ')));
+    const int stop = 8 * blank;
+    const QStringList parts = line.split(QLatin1Char('\t'));
+    QString expanded = parts.front();
+    int width = metrics.horizontalAdvance(expanded);
+    for (qsizetype i = 1; i < parts.size(); ++i) {
+        const int blanks = (stop - width % stop + blank - 1) / blank;
+        expanded += QString(blanks, QLatin1Char(' ')) + parts[i];
+        width += blanks * blank + metrics.horizontalAdvance(parts[i]);
+    }
+    return expanded;
+}
+
 struct SpecialEntry
 {
     QString name;
@@ -102,6 +122,11 @@ struct CTextPrimitive::Layout
     QVector<int> widths;
     int lineSpacing = 0;
     QSize size;
+    // Underline and strike-out are drawn here rather than by the font: static
+    // text puts them in the wrong place on some targets.
+    QFont glyphFont;
+    std::vector<double> decorationOffsets; // below each line's top
+    double decorationThickness = 0;
 
     bool Matches(const QString& t, const FontSpec& s, int z) const
     {
@@ -155,8 +180,17 @@ std::shared_ptr<const CTextPrimitive::Layout> CTextPrimitive::LayoutFor(const QS
 
     const QFontMetrics metrics(layout->font);
     layout->lineSpacing = metrics.lineSpacing();
+    layout->glyphFont = layout->font;
+    layout->glyphFont.setUnderline(false);
+    layout->glyphFont.setStrikeOut(false);
+    if (layout->font.underline())
+        layout->decorationOffsets.push_back(metrics.ascent() + metrics.underlinePos());
+    if (layout->font.strikeOut())
+        layout->decorationOffsets.push_back(metrics.ascent() - metrics.strikeOutPos());
+    layout->decorationThickness = std::max(1, metrics.lineWidth());
     int width = 0;
-    for (const QString& line : SplitLines(shown)) {
+    for (const QString& text : SplitLines(shown)) {
+        const QString line = ExpandTabs(text, metrics);
         QStaticText staticLine(line);
         staticLine.setTextFormat(Qt::PlainText);
         staticLine.setPerformanceHint(QStaticText::AggressiveCaching);
@@ -191,7 +225,7 @@ int CTextPrimitive::Draw(QPainter& painter)
     painter.translate(origin);
     painter.scale(1, -1);
     painter.rotate(-turn);
-    painter.setFont(layout->font);
+    painter.setFont(layout->glyphFont);
     painter.setPen(ColorOf(m_textColor));
     painter.setBackgroundMode(Qt::TransparentMode);
     const auto [first, last] = VisibleLines(painter, layout->lineSpacing, int(layout->lines.size()));
@@ -201,7 +235,12 @@ int CTextPrimitive::Draw(QPainter& painter)
             x = size.width() - layout->widths[i];
         else if (m_font.justification == FontSpec::JustifyCenter)
             x = (size.width() - layout->widths[i]) / 2;
-        painter.drawStaticText(QPointF(x, i * layout->lineSpacing), layout->lines[i]);
+        const int top = i * layout->lineSpacing;
+        painter.drawStaticText(QPointF(x, top), layout->lines[i]);
+        for (const double offset : layout->decorationOffsets)
+            painter.fillRect(QRectF(x, top + offset - layout->decorationThickness / 2, layout->widths[i],
+                                    layout->decorationThickness),
+                             ColorOf(m_textColor));
     }
     painter.restore();
 
@@ -287,7 +326,9 @@ int CTextPrimitive::Persist(bool storing, pugi::xml_node element)
     CPrimitive::Persist(false, element);
     ReadReal(element, "PTSIZE", m_font.pointSize);
     ReadString(element, "FACENAME", m_font.faceName);
-    ReadString(element, "TEXT", m_text);
+    // Unlike other values, an empty TEXT is a text of its own ("None" names).
+    if (const pugi::xml_node text = element.child("TEXT"))
+        m_text = ElementText(text);
     ReadInt(element, "ROTATION", m_font.rotation);
     ReadInt(element, "JUSTIFICATION", m_font.justification);
     ReadInt(element, "FONTATTR", m_font.attributes);

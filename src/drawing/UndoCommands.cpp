@@ -148,7 +148,7 @@ void CUndoReshapeCommand::SetPrimitive(const PrimitivePtr& primitive)
     if (!primitive)
         return;
     m_primitive = primitive;
-    m_before = primitive->Clone();
+    m_before = primitive->ShapeSnapshot();
     m_after.reset();
     m_classCode = ReshapeClassCode(*primitive);
 }
@@ -159,7 +159,7 @@ bool CUndoReshapeCommand::Undo()
     if (!p || !m_engine || !m_engine->Contains(p.get()) || !m_before)
         return true;
     if (!m_after)
-        m_after = p->Clone();
+        m_after = p->ShapeSnapshot();
     Restore(*p, *m_before);
     return true;
 }

@@ -3,6 +3,23 @@
 #include "document/CCovermintDoc.h"
 #include "drawing/DrawingDefaults.h"
 
+#include <QFontInfo>
+
+namespace {
+
+// The installed family a face is drawn with. Fontconfig answers aliases such
+// as "Times New Roman" with a real family, and only real ones are listed by
+// the font chooser.
+QString InstalledFamily(const QString& faceName)
+{
+    QFont font;
+    if (!faceName.isEmpty())
+        font.setFamily(faceName);
+    return QFontInfo(font).family();
+}
+
+} // namespace
+
 ColorChoice CurrentColorChoice()
 {
     const CDrawingDefaults& d = CDrawingDefaults::Instance();
@@ -45,8 +62,7 @@ void ApplyFontChoice(CCovermintDoc& document, const QFont& font, ColorRef textCo
 QFont FontFromSpec(const FontSpec& fontSpec)
 {
     QFont font;
-    if (!fontSpec.faceName.isEmpty())
-        font.setFamily(fontSpec.faceName);
+    font.setFamily(InstalledFamily(fontSpec.faceName));
     if (fontSpec.pointSize > 0)
         font.setPointSizeF(fontSpec.pointSize);
     font.setBold(fontSpec.attributes & FontSpec::Bold);
@@ -59,7 +75,9 @@ QFont FontFromSpec(const FontSpec& fontSpec)
 FontSpec SpecFromFont(const QFont& font, const FontSpec& base)
 {
     FontSpec fontSpec = base;
-    fontSpec.faceName = font.family();
+    // The family the face resolves to keeps the face name as stored.
+    if (font.family() != InstalledFamily(base.faceName))
+        fontSpec.faceName = font.family();
     if (font.pointSizeF() > 0)
         fontSpec.pointSize = font.pointSizeF();
     fontSpec.attributes = (font.weight() > QFont::Normal ? FontSpec::Bold : 0)

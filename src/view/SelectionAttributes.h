@@ -14,7 +14,9 @@ void ApplyColorChoice(CCovermintDoc& document, const ColorChoice& choice);
 void ApplyPenWidth(CCovermintDoc& document, int width);
 void ApplyFontChoice(CCovermintDoc& document, const QFont& font, ColorRef textColor);
 
-// Face, point size and the bold, italic, underline and strike-out bits.
+// Face, point size and the bold, italic, underline and strike-out bits; the
+// face is the installed family it resolves to.
 QFont FontFromSpec(const FontSpec& fontSpec);
-// The same from a font; rotation and justification are kept from base.
+// The same from a font; rotation and justification are kept from base, and
+// so is base's face name when the font's family is the one it resolves to.
 FontSpec SpecFromFont(const QFont& font, const FontSpec& base);

@@ -378,12 +378,14 @@ TEST(LabelFile, FilesThatAreNotLabels)
     }
     EXPECT_TRUE(prompter.messages.isEmpty());
 
-    // Not well-formed: the parser's reason, line and column.
+    // Not well-formed: the file, then the parser's reason, line and column.
     {
         CCovermintDoc doc;
-        EXPECT_FALSE(doc.Load(WriteLabel(home, "broken.cla", "<COVERMINTLABEL>\n<NAME>x\n</COVERMINTLABEL>")));
+        const QString broken = WriteLabel(home, "broken.cla", "<COVERMINTLABEL>\n<NAME>x\n</COVERMINTLABEL>");
+        EXPECT_FALSE(doc.Load(broken));
         ASSERT_EQ(prompter.messages.size(), 1);
-        EXPECT_TRUE(prompter.messages[0].contains(QRegularExpression(QStringLiteral("^.+\n\n 3\n \\d+$"))))
+        EXPECT_TRUE(prompter.messages[0].contains(
+            QRegularExpression(QStringLiteral("^%1\n.+\n\n 3\n \\d+$").arg(QRegularExpression::escape(broken)))))
             << prompter.messages[0].toStdString();
         EXPECT_EQ(doc.CountDirectoryInformation(), 1);
         EXPECT_EQ(doc.Header().name, QString());

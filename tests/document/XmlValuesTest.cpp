@@ -5,6 +5,7 @@
 
 #include <QFile>
 #include <QProcess>
+#include <QStringEncoder>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -208,8 +209,8 @@ TEST(XmlFile, ReportsWhyAFileCouldNotBeRead)
     EXPECT_FALSE(result.ok);
     EXPECT_TRUE(result.read);
     EXPECT_EQ(result.line, 2);
-    EXPECT_EQ(result.column, 9);
-    EXPECT_EQ(result.Message(), result.reason + QStringLiteral("\n\n 2\n 9"));
+    EXPECT_EQ(result.column, 10);
+    EXPECT_EQ(result.Message(), result.reason + QStringLiteral("\n\n 2\n 10"));
     EXPECT_FALSE(result.reason.isEmpty());
 
     result = LoadXmlFile(dir.filePath(QStringLiteral("missing.xml")), doc);
@@ -220,4 +221,110 @@ TEST(XmlFile, ReportsWhyAFileCouldNotBeRead)
     result = LoadXmlFile(dir.path(), doc);
     EXPECT_FALSE(result.ok);
     EXPECT_TRUE(result.reason.contains(QStringLiteral("folder")));
+}
+
+namespace {
+
+QByteArray Encoded(const char* encoding, const QString& text, bool byteOrderMark)
+{
+    QStringEncoder encoder(encoding, byteOrderMark ? QStringConverter::Flag::WriteBom : QStringConverter::Flag::Default);
+    return encoder(text);
+}
+
+QByteArray Declared(const char* encoding, bool byteOrderMark = false)
+{
+    const QString xml = QStringLiteral("<?xml version=\"1.0\" encoding=\"%1\"?>\n<A>Caf\u00e9 \u20ac \u201cq\u201d</A>")
+                            .arg(QLatin1String(encoding));
+    return Encoded(encoding, xml, byteOrderMark);
+}
+
+// The bytes loaded from a real file.
+XmlLoadResult LoadBytes(const QByteArray& bytes, pugi::xml_document& doc)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("bytes.xml"));
+    QFile file(path);
+    EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+    file.close();
+    return LoadXmlFile(path, doc);
+}
+
+// Many references to one long entity: each within the reader's own limit,
+// together far more text than the file.
+QByteArray ManyLongEntities()
+{
+    QByteArray xml = "<!DOCTYPE A [<!ENTITY e \"" + QByteArray(4000, 'x') + "\">]><A>";
+    for (int i = 0; i < 5000; ++i)
+        xml += "&e;";
+    return xml + "</A>";
+}
+
+} // namespace
+
+TEST(XmlFile, DecodesDeclaredEncodingsAndExpandsInternalEntities)
+{
+    const QString cafe = QStringLiteral("Caf\u00e9 \u20ac \u201cq\u201d");
+    const struct
+    {
+        const char* name;
+        QByteArray bytes;
+        QString text;
+    } cases[] = {
+        {"windows-1252", Declared("windows-1252"), cafe},
+        {"ISO-8859-15", "<?xml version='1.0' encoding='ISO-8859-15'?><A>Caf\xE9 \xA4</A>", QStringLiteral("Caf\u00e9 \u20ac")},
+        {"ISO-8859-1", "<?xml version=\"1.0\" encoding=\"iso-8859-1\"?><A>Caf\xE9</A>", QStringLiteral("Caf\u00e9")},
+        {"UTF-16LE with BOM", Declared("UTF-16LE", true), cafe},
+        {"UTF-16BE without BOM", Declared("UTF-16BE"), cafe},
+        {"UTF-16 undeclared", Encoded("UTF-16LE", QStringLiteral("<A>\u20ac</A>"), false), QStringLiteral("\u20ac")},
+        {"UTF-32LE with BOM", Declared("UTF-32LE", true), cafe},
+        {"UTF-32BE without BOM", Declared("UTF-32BE"), cafe},
+        {"UTF-8 with BOM", "\xEF\xBB\xBF<A>Caf\xC3\xA9</A>", QStringLiteral("Caf\u00e9")},
+        {"internal entity", "<!DOCTYPE A [<!ENTITY label \"Disc &amp; Co\">]><A>[&label;]</A>", QStringLiteral("[Disc & Co]")},
+        {"references", "<A>&lt;&#x20AC;&#233;&amp;</A>", QStringLiteral("<\u20ac\u00e9&")},
+        {"ampersand in CDATA", "<A><![CDATA[a & b]]></A>", QStringLiteral("a & b")},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        pugi::xml_document doc;
+        const XmlLoadResult result = LoadBytes(c.bytes, doc);
+        ASSERT_TRUE(result.ok) << result.Message().toStdString();
+        EXPECT_EQ(ElementText(doc.child("A")), c.text);
+    }
+}
+
+TEST(XmlFile, RefusesWhatIsNotWellFormedWithItsPlace)
+{
+    const struct
+    {
+        const char* name;
+        QByteArray bytes;
+        int line;
+        int column; // 0: not checked
+    } cases[] = {
+        {"bad UTF-8 byte", "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<A>Caf\xE9</A>", 2, 7},
+        {"bad UTF-8 undeclared", "<A>\n\n  x\xC3(</A>", 3, 4},
+        {"undefined entity", "<A>\nA&nbsp;B</A>", 2, 0},
+        {"second root", "<A>x</A>\n<B/>", 2, 0},
+        {"undeclared with external DTD", "<!DOCTYPE A SYSTEM \"http://127.0.0.1:9/a.dtd\">\n<A>&e;</A>", 2, 0},
+        {"external entity", "<!DOCTYPE A [<!ENTITY e SYSTEM \"file:///etc/hostname\">]>\n<A>&e;</A>", 1, 0},
+        {"nested expansion", "<!DOCTYPE A [<!ENTITY a \"&b;&b;&b;&b;&b;&b;&b;&b;&b;&b;\">"
+                             "<!ENTITY b \"&c;&c;&c;&c;&c;&c;&c;&c;&c;&c;\"><!ENTITY c \"xxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxx\">]>"
+                             "<A>&a;</A>", 1, 0},
+        {"many expansions", ManyLongEntities(), 1, 0},
+        {"unknown encoding", "<?xml version=\"1.0\" encoding=\"no-such-code\"?><A/>", 1, 0},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        pugi::xml_document doc;
+        const XmlLoadResult result = LoadBytes(c.bytes, doc);
+        EXPECT_FALSE(result.ok);
+        EXPECT_TRUE(result.read);
+        EXPECT_FALSE(result.reason.isEmpty());
+        EXPECT_EQ(result.line, c.line) << result.reason.toStdString();
+        if (c.column) {
+            EXPECT_EQ(result.column, c.column) << result.reason.toStdString();
+        }
+        EXPECT_FALSE(doc.first_child());
+    }
 }

@@ -3,6 +3,7 @@
 // corner handles, copies, and drawing checked by pixels.
 #include "TestPictures.h"
 
+#include "document/CCovermintDoc.h"
 #include "drawing/CDrawingEngine.h"
 #include "drawing/CImagePrimitive.h"
 #include "platform/RecordingPrompter.h"
@@ -356,6 +357,46 @@ TEST(ImagePrimitive, CornerDragsNeverTurnTheBoxOverAndUndoRestoresIt)
     // An unselectable image grabs nothing.
     image->SetSelectable(0);
     EXPECT_EQ(image->GrabHandle(QPoint(0, 0)), 0);
+}
+
+// A corner drag as the Selection tool makes it, undone and redone by the
+// document: the box comes back exactly, never at the natural size.
+TEST(ImagePrimitive, UndoAndRedoOfACornerDragKeepTheBoxesAsDragged)
+{
+    CTempHome home;
+    CRecordingPrompter prompter;
+    ASSERT_TRUE(home.WriteFile(QStringLiteral("quad.jpg"), QuadrantsJpeg()));
+    const struct
+    {
+        QPoint corner1, corner2, grab, by, draggedCorner1, draggedCorner2;
+    } cases[] = {
+        {{0, 0}, {600, -300}, {600, -300}, {50, -50}, {0, 0}, {650, -350}},
+        {{0, 0}, {300, -150}, {0, 0}, {50, -30}, {50, -30}, {300, -150}},
+    };
+    for (const auto& c : cases) {
+        CCovermintDoc document;
+        CDrawingEngine& engine = document.Engine();
+        auto image = std::make_shared<CImagePrimitive>(&engine);
+        ASSERT_TRUE(image->LoadFile(home.FilePath(QStringLiteral("quad.jpg"))));
+        image->SetCorners(c.corner1, c.corner2);
+        engine.Append(image);
+
+        engine.BeginPendingCommands();
+        engine.SelectAt(c.grab, false);
+        engine.MoveSelected(c.by.x(), c.by.y());
+        engine.SubmitPendingCommands();
+        engine.SettleAll();
+        EXPECT_EQ(C1(*image), c.draggedCorner1);
+        EXPECT_EQ(C2(*image), c.draggedCorner2);
+
+        ASSERT_TRUE(document.CommandProcessor().Undo());
+        EXPECT_EQ(C1(*image), c.corner1);
+        EXPECT_EQ(C2(*image), c.corner2);
+        ASSERT_TRUE(document.CommandProcessor().Redo());
+        EXPECT_EQ(C1(*image), c.draggedCorner1);
+        EXPECT_EQ(C2(*image), c.draggedCorner2);
+    }
+    EXPECT_TRUE(prompter.messages.isEmpty()) << prompter.messages.join('|').toStdString();
 }
 
 TEST(ImagePrimitive, CopyOfAStretchedImageHasItsNaturalSizeAtCornerOne)

@@ -303,3 +303,45 @@ TEST_F(TextDialogTest, FontsButtonTakesFaceSizeStyleAndColourButKeepsTurnAndJust
     ClickButton(dialog, QStringLiteral("Fonts..."));
     EXPECT_EQ(text->Font(), font);
 }
+
+// The default faces are fontconfig aliases, which the chooser does not list.
+TEST_F(TextDialogTest, FontsButtonOpensOnTheFamilyAnAliasResolvesToAndKeepsTheAlias)
+{
+    const struct
+    {
+        const char* face;
+        const char* family;
+        const char* other;
+    } cases[] = {
+        {"Times New Roman", "Liberation Serif", "Liberation Sans"},
+        {"Arial", "Liberation Sans", "Liberation Mono"},
+        {"Courier New", "Liberation Mono", "Liberation Serif"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.face);
+        const FontSpec stored{QString::fromLatin1(c.face), 0, FontSpec::Bold | FontSpec::Italic,
+                              FontSpec::JustifyLeft, 12.0};
+        text->SetFont(stored);
+        CTextEditDialog dialog(*text, document);
+        WhenModal<CFontColorDialog>([&c](CFontColorDialog& fonts) {
+            const QFont shown = fonts.SelectedFont();
+            EXPECT_EQ(shown.family(), QString::fromLatin1(c.family));
+            EXPECT_EQ(shown.pointSizeF(), 12.0);
+            EXPECT_GT(shown.weight(), QFont::Normal);
+            EXPECT_TRUE(shown.italic());
+            ClickOk(fonts);
+        });
+        ClickButton(dialog, QStringLiteral("Fonts..."));
+        EXPECT_EQ(text->Font(), stored);
+
+        WhenModal<CFontColorDialog>([&c](CFontColorDialog& fonts) {
+            QFont other = fonts.SelectedFont();
+            other.setFamily(QString::fromLatin1(c.other));
+            fonts.FontChooser()->setCurrentFont(other);
+            ClickOk(fonts);
+        });
+        ClickButton(dialog, QStringLiteral("Fonts..."));
+        EXPECT_EQ(text->Font().faceName, QString::fromLatin1(c.other));
+        EXPECT_EQ(text->Font().attributes, stored.attributes);
+    }
+}

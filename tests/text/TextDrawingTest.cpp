@@ -2,10 +2,15 @@
 // primitive, checked on real pixels.
 #include "TextTestSupport.h"
 
+#include "app/LabelExporter.h"
+#include "document/CCovermintDoc.h"
 #include "document/CPreferences.h"
 #include "drawing/DrawingDefaults.h"
 
+#include <QProcess>
+#include <QTemporaryDir>
 #include <cmath>
+#include <functional>
 #include <limits>
 
 namespace {
@@ -174,6 +179,129 @@ TEST_F(TextTest, FontAttributesAndColourReachTheGlyphs)
     inkOf(FontSpec::Underline, &underlinedInk);
     EXPECT_GT(underlinedInk.bottom(), plainInk.bottom());
     EXPECT_GT(underlinedInk.width(), plainInk.width()); // runs under the blank too
+}
+
+namespace {
+
+// Draws a two-line text at kAnchor with the given font; returns the image (a
+// label unit is a pixel, y flipped) and the text's box in pixels.
+using TextRenderer = std::function<QImage(const FontSpec&, QRect& box)>;
+
+// With the text turned upright, each line's underline or strike-out lies
+// within the box, spans that line's glyphs, and sits below them or across them.
+void ExpectDecorationsOnEachLine(const TextRenderer& render)
+{
+    for (const int turn : {0, 90, 180, 270}) {
+        for (const int justification : {FontSpec::JustifyLeft, FontSpec::JustifyCenter, FontSpec::JustifyRight}) {
+            for (const int attribute : {int(FontSpec::Underline), int(FontSpec::StrikeOut)}) {
+                SCOPED_TRACE(testing::Message() << "turn " << turn << " justification " << justification
+                                                << " attribute " << attribute);
+                FontSpec font{QStringLiteral("Liberation Sans"), turn, 0, justification, 24.0};
+                QRect box;
+                const QImage plainPage = render(font, box);
+                font.attributes = attribute;
+                const QImage decoratedPage = render(font, box);
+
+                // Around the box only, turned upright.
+                const QRect around = box.adjusted(-40, -40, 40, 40) & plainPage.rect();
+                const QTransform upright = QTransform().rotate(turn);
+                const QImage plain = plainPage.copy(around).transformed(upright);
+                const QImage decorated = decoratedPage.copy(around).transformed(upright);
+                box = QImage::trueMatrix(upright, around.width(), around.height())
+                          .mapRect(box.translated(-around.topLeft()));
+                QImage decoration(plain.size(), QImage::Format_RGB32);
+                decoration.fill(Qt::white);
+                for (int y = 0; y < plain.height(); ++y)
+                    for (int x = 0; x < plain.width(); ++x)
+                        if (decorated.pixel(x, y) != plain.pixel(x, y))
+                            decoration.setPixel(x, y, qRgb(0, 0, 0));
+
+                ASSERT_FALSE(InkBounds(decoration).isNull());
+                EXPECT_TRUE(box.adjusted(-2, -2, 2, 2).contains(InkBounds(decoration)));
+                const QRect halves[] = {QRect(box.topLeft(), QPoint(box.right(), box.center().y())),
+                                        QRect(QPoint(box.left(), box.center().y() + 1), box.bottomRight())};
+                for (const QRect& half : halves) {
+                    const QRect glyphs = InkBounds(plain, half);
+                    const QRect line = InkBounds(decoration, half);
+                    ASSERT_FALSE(line.isNull());
+                    EXPECT_NEAR(line.left(), glyphs.left(), 6);
+                    EXPECT_NEAR(line.right(), glyphs.right(), 6);
+                    if (attribute == FontSpec::Underline) {
+                        EXPECT_GE(line.top(), glyphs.bottom() - 2);
+                    } else {
+                        EXPECT_GT(line.center().y(), glyphs.top());
+                        EXPECT_LT(line.center().y(), glyphs.bottom());
+                    }
+                }
+            }
+        }
+    }
+}
+
+const QString kTwoLines = QStringLiteral("MMMMMM\r\nMM");
+
+} // namespace
+
+TEST_F(TextTest, UnderlineAndStrikeOutFollowTheLinesInEveryTurnAndJustification)
+{
+    CDrawingEngine engine;
+    ExpectDecorationsOnEachLine([&engine](const FontSpec& font, QRect& box) {
+        auto text = MakeText(engine, kTwoLines, kAnchor);
+        text->SetFont(font);
+        const QImage image = DrawAlone(*text);
+        box = DeviceRect(text->BoundingBox());
+        return image;
+    });
+}
+
+TEST_F(TextTest, UnderlineAndStrikeOutFollowTheLinesInPngExport)
+{
+    QTemporaryDir dir;
+    const QString png = dir.filePath(QStringLiteral("text.png"));
+    ExpectDecorationsOnEachLine([&png](const FontSpec& font, QRect& box) {
+        CCovermintDoc document;
+        auto text = MakeText(document.Engine(), kTwoLines, kAnchor);
+        text->SetFont(font);
+        document.Engine().Append(text);
+        QString error;
+        EXPECT_TRUE(LabelExporter::Export(document, png, 100, &error)) << error.toStdString();
+        box = DeviceRect(text->BoundingBox());
+        return QImage(png).convertToFormat(QImage::Format_RGB32);
+    });
+}
+
+// A tab is blank space up to the next stop, the same on screen and in PDF.
+TEST_F(TextTest, TabsAreBlanksToTheNextStopOnEveryTarget)
+{
+    CDrawingEngine engine;
+    auto tabbed = MakeText(engine, QStringLiteral("col1\tcol2\tcol3"), kAnchor);
+    auto spaced = MakeText(engine, QStringLiteral("col1"), kAnchor);
+    auto blankApart = MakeText(engine, QStringLiteral("a a"), kAnchor);
+    auto together = MakeText(engine, QStringLiteral("aa"), kAnchor);
+    for (const auto& text : {tabbed, spaced, blankApart, together})
+        DrawAlone(*text);
+    const int blank = BoxSize(*blankApart).width() - BoxSize(*together).width();
+    EXPECT_GT(BoxSize(*tabbed).width(), 3 * BoxSize(*spaced).width());
+
+    // The second column starts at the same stop whatever the first holds.
+    auto shortFirst = MakeText(engine, QStringLiteral("c\tX"), kAnchor);
+    auto longFirst = MakeText(engine, QStringLiteral("col\tX"), kAnchor);
+    const QRect xShort = InkBounds(DrawAlone(*shortFirst), QRect(kAnchorPixel + QPoint(60, 0), QSize(300, 60)));
+    const QRect xLong = InkBounds(DrawAlone(*longFirst), QRect(kAnchorPixel + QPoint(60, 0), QSize(300, 60)));
+    ASSERT_FALSE(xShort.isNull());
+    EXPECT_LE(std::abs(xShort.left() - xLong.left()), blank);
+
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath(QStringLiteral("tabs.pdf"));
+    CCovermintDoc document;
+    document.Engine().Append(MakeText(document.Engine(), QStringLiteral("col1\tcol2\tcol3"), kAnchor));
+    QString error;
+    ASSERT_TRUE(LabelExporter::Export(document, pdf, 300, &error)) << error.toStdString();
+    QProcess pdftotext;
+    pdftotext.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+    ASSERT_TRUE(pdftotext.waitForFinished(30000));
+    EXPECT_EQ(QString::fromUtf8(pdftotext.readAllStandardOutput()).simplified(),
+              QStringLiteral("col1 col2 col3"));
 }
 
 TEST_F(TextTest, BoxIsKeptInLabelUnitsAndMeasuringIsNotRepeated)

@@ -104,6 +104,37 @@ TEST_F(TextTest, LoadingKeepsConstructedValuesForMissingElementsAndSurvivesWildO
     EXPECT_FALSE(odd->GetDescription().isEmpty());
 }
 
+TEST_F(TextTest, AnEmptyTextSurvivesSavesWhileOtherEmptyValuesKeepTheirOwn)
+{
+    const QString path = home.FilePath(QStringLiteral("empty.cla"));
+    for (int round = 0; round < 2; ++round) {
+        CCovermintDoc document;
+        if (round == 0)
+            document.Engine().Append(MakeText(document.Engine(), QString(), QPoint(10, -10)));
+        else
+            ASSERT_TRUE(document.Load(path));
+        QString error;
+        ASSERT_TRUE(document.SaveTo(path, &error)) << error.toStdString();
+        CCovermintDoc loaded;
+        ASSERT_TRUE(loaded.Load(path));
+        const auto text = OnlyText(loaded);
+        ASSERT_TRUE(text);
+        EXPECT_EQ(text->Text(), QString());
+    }
+
+    CPreferences::Instance().SetFont(FontSpec{QStringLiteral("Liberation Mono"), 0, 0, FontSpec::JustifyLeft, 9.0});
+    CDrawingEngine engine;
+    pugi::xml_document xml;
+    ASSERT_TRUE(xml.load_string("<PRIMITIVE><PRIMTYPE>CTextPrimitive</PRIMTYPE><FACENAME/><PRIMNAME></PRIMNAME>"
+                                "<TEXT/><POINT><X>1</X><Y>-1</Y></POINT></PRIMITIVE>"));
+    CTextPrimitive text(&engine);
+    text.SetName(QStringLiteral("Label Name"));
+    ASSERT_EQ(text.Persist(false, xml.child("PRIMITIVE")), 1);
+    EXPECT_EQ(text.Text(), QString());
+    EXPECT_EQ(text.Font().faceName, QStringLiteral("Liberation Mono"));
+    EXPECT_EQ(text.GetName(), QStringLiteral("Label Name"));
+}
+
 TEST_F(TextTest, SetTextByNameMatchesExactNamesInEverySegment)
 {
     CCovermintDoc document;

@@ -250,6 +250,20 @@ TEST_F(ViewTest, ColorsPenSizeAndFontsGoToDefaultsAndSelection)
     EXPECT_EQ(text->Font().attributes, FontSpec::Italic | FontSpec::StrikeOut);
     EXPECT_EQ(text->TextColor(), MakeColorRef(9, 8, 7));
     EXPECT_EQ(CDrawingDefaults::Instance().TextColor(), MakeColorRef(9, 8, 7));
+
+    // The default face is an alias: confirmed unchanged, it stays as stored.
+    const FontSpec times{QStringLiteral("Times New Roman"), 0, FontSpec::Bold, FontSpec::JustifyLeft, 12.0};
+    CDrawingDefaults::Instance().SetFont(times);
+    WhenModalOpens([&](QWidget* w) {
+        auto* dialog = qobject_cast<CFontColorDialog*>(w);
+        ASSERT_TRUE(dialog);
+        EXPECT_EQ(dialog->SelectedFont().family(), QStringLiteral("Liberation Serif"));
+        EXPECT_GT(dialog->SelectedFont().weight(), QFont::Normal);
+        dialog->accept();
+    });
+    view->OnCommand(CommandId::Fonts);
+    EXPECT_EQ(CDrawingDefaults::Instance().Font(), times);
+    EXPECT_EQ(text->Font(), times);
 }
 
 TEST_F(ViewTest, FlagCommandsAndRestackEnabling)
