@@ -6,6 +6,7 @@
 #include "drawing/CRectangle.h"
 #include "drawing/CTextPrimitive.h"
 #include "platform/RecordingPrompter.h"
+#include "support/TempHome.h"
 
 #include <QDir>
 #include <QDirIterator>
@@ -331,6 +332,7 @@ TEST_F(HeadlessTest, FailuresGiveAStatusAndOneLineNamingTheFile)
 TEST_F(HeadlessTest, ReadDirFillsOneRecordAndSaves)
 {
     CRecordingPrompter prompter;
+    CTempHome home;
     ASSERT_TRUE(QDir().mkpath(Path(QStringLiteral("disc/sub"))));
     QFile song(Path(QStringLiteral("disc/a.mp3")));
     ASSERT_TRUE(song.open(QIODevice::WriteOnly));
