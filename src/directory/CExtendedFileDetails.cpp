@@ -47,74 +47,66 @@ const Reader kReaders[] = {
 
 } // namespace
 
-bool CExtendedFileDetails::OpenRegularFile(QFile& file) const
+bool CExtendedFileDetails::LoadLength(const std::function<std::optional<int>(QFile&)>& read)
 {
     const int fd = ::open(QFile::encodeName(m_path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0)
         return false;
     struct stat st;
+    QFile file;
     if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) || !file.open(fd, QIODevice::ReadOnly, QFile::AutoCloseHandle)) {
         ::close(fd);
         return false;
     }
-    return true;
+    const std::optional<int> length = read(file);
+    m_songLength = length.value_or(0);
+    return length.has_value();
 }
 
 bool CMP3ExtendedFileDetails::Load()
 {
-    QFile file;
-    CMP3HeaderReader reader;
-    if (!OpenRegularFile(file) || !reader.Load(file, file.size()))
-        return false;
-    m_songLength = reader.SongLength();
-    return true;
+    return LoadLength([](QFile& file) -> std::optional<int> {
+        CMP3HeaderReader reader;
+        return reader.Load(file, file.size()) ? std::optional(reader.SongLength()) : std::nullopt;
+    });
 }
 
 bool CWAVExtendedFileDetails::Load()
 {
-    QFile file;
-    if (!OpenRegularFile(file))
-        return false;
-    CWAVInfo info;
-    if (!info.Load(file)) {
+    return LoadLength([](QFile& file) -> std::optional<int> {
+        CWAVInfo info;
+        if (info.Load(file))
+            return info.SongLength();
         Prompter().ShowMessage(QStringLiteral("The file cannot be loaded as a wave file"), CPrompter::Icon::Warning);
-        return false;
-    }
-    m_songLength = info.SongLength();
-    return true;
+        return std::nullopt;
+    });
 }
 
 bool CVOCExtendedFileDetails::Load()
 {
-    QFile file;
-    CVOCInfo info;
-    if (!OpenRegularFile(file) || !info.Load(file))
-        return false;
-    m_songLength = info.SongLength();
-    return true;
+    return LoadLength([](QFile& file) -> std::optional<int> {
+        CVOCInfo info;
+        return info.Load(file) ? std::optional(info.SongLength()) : std::nullopt;
+    });
 }
 
 bool CAACExtendedFileDetails::Load()
 {
-    QFile file;
-    CADTSInfo info;
-    if (!OpenRegularFile(file) || !info.Load(file, file.size()))
-        return false;
-    m_songLength = info.SongLength();
-    return true;
+    return LoadLength([](QFile& file) -> std::optional<int> {
+        CADTSInfo info;
+        return info.Load(file, file.size()) ? std::optional(info.SongLength()) : std::nullopt;
+    });
 }
 
 bool CTagLibExtendedFileDetails::Load()
 {
-    QFile file;
-    if (!OpenRegularFile(file))
-        return false;
-    file.close();
-    const TagLib::FileRef ref(QFile::encodeName(Path()).constData(), true, TagLib::AudioProperties::Fast);
-    if (ref.isNull() || !ref.audioProperties())
-        return false;
-    m_songLength = ref.audioProperties()->lengthInSeconds();
-    return true;
+    return LoadLength([this](QFile& file) -> std::optional<int> {
+        file.close();
+        const TagLib::FileRef ref(QFile::encodeName(Path()).constData(), true, TagLib::AudioProperties::Fast);
+        if (ref.isNull() || !ref.audioProperties())
+            return std::nullopt;
+        return ref.audioProperties()->lengthInSeconds();
+    });
 }
 
 std::unique_ptr<CExtendedFileDetails> CExtendedFileDetailsFactory::CreateDetails(const QString& path)

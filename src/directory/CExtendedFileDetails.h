@@ -4,7 +4,9 @@
 // today (FLAC, Ogg, Opus, M4A, AAC, WMA) go through TagLib.
 #include <QString>
 
+#include <functional>
 #include <memory>
+#include <optional>
 
 class QFile;
 
@@ -17,17 +19,19 @@ public:
     // True when the file could be read as this format.
     virtual bool Load() { return false; }
     // Whole seconds; 0 when unknown.
-    virtual int SongLength() const { return 0; }
+    int SongLength() const { return m_songLength; }
 
     const QString& Path() const { return m_path; }
 
 protected:
-    // Opens the path for reading when it is a regular file; a FIFO or a
-    // device node is never opened in a way that could block.
-    bool OpenRegularFile(QFile& file) const;
+    // Opens the path for reading when it is a regular file (a FIFO or a
+    // device node is never opened in a way that could block) and keeps the
+    // length that read(file) gives; false when either fails.
+    bool LoadLength(const std::function<std::optional<int>(QFile&)>& read);
 
 private:
     QString m_path;
+    int m_songLength = 0;
 };
 
 class CMP3ExtendedFileDetails final : public CExtendedFileDetails
@@ -35,10 +39,6 @@ class CMP3ExtendedFileDetails final : public CExtendedFileDetails
 public:
     using CExtendedFileDetails::CExtendedFileDetails;
     bool Load() override;
-    int SongLength() const override { return m_songLength; }
-
-private:
-    int m_songLength = 0;
 };
 
 // A file that fails is reported once through the prompter.
@@ -47,10 +47,6 @@ class CWAVExtendedFileDetails final : public CExtendedFileDetails
 public:
     using CExtendedFileDetails::CExtendedFileDetails;
     bool Load() override;
-    int SongLength() const override { return m_songLength; }
-
-private:
-    int m_songLength = 0;
 };
 
 class CVOCExtendedFileDetails final : public CExtendedFileDetails
@@ -58,10 +54,6 @@ class CVOCExtendedFileDetails final : public CExtendedFileDetails
 public:
     using CExtendedFileDetails::CExtendedFileDetails;
     bool Load() override;
-    int SongLength() const override { return m_songLength; }
-
-private:
-    int m_songLength = 0;
 };
 
 class CTagLibExtendedFileDetails final : public CExtendedFileDetails
@@ -69,10 +61,6 @@ class CTagLibExtendedFileDetails final : public CExtendedFileDetails
 public:
     using CExtendedFileDetails::CExtendedFileDetails;
     bool Load() override;
-    int SongLength() const override { return m_songLength; }
-
-private:
-    int m_songLength = 0;
 };
 
 // Bare ADTS streams, which TagLib does not read.
@@ -81,10 +69,6 @@ class CAACExtendedFileDetails final : public CExtendedFileDetails
 public:
     using CExtendedFileDetails::CExtendedFileDetails;
     bool Load() override;
-    int SongLength() const override { return m_songLength; }
-
-private:
-    int m_songLength = 0;
 };
 
 class CExtendedFileDetailsFactory
