@@ -5,6 +5,7 @@
 #include "document/CCovermintDoc.h"
 #include "document/CPreferences.h"
 #include "document/LabelJson.h"
+#include "document/ReadDirIntoLabel.h"
 #include "document/XmlFile.h"
 #include "platform/Prompter.h"
 
@@ -16,7 +17,7 @@
 
 namespace {
 
-const char* const kModes[] = {"--export", "--info", "--new-from", "--disc-id", "--cddb"};
+const char* const kModes[] = {"--export", "--info", "--new-from", "--read-dir", "--disc-id", "--cddb"};
 
 void PrintError(const QString& text)
 {
@@ -59,6 +60,8 @@ struct Options
     QString save;
     std::optional<QString> name, description, author, created;
     QString file;
+    QString into;
+    CReadDirRequest readDir;
 };
 
 // Parses the arguments; returns an error text on misuse.
@@ -98,6 +101,20 @@ QString Parse(const QStringList& args, Options& o)
                           : a.endsWith(QLatin1String("author")) ? o.author
                                                                  : o.created;
             field = v;
+        } else if (a == QLatin1String("--read-dir")) {
+            if (!value(o.readDir.folder))
+                return QStringLiteral("--read-dir needs a folder");
+        } else if (a == QLatin1String("--into")) {
+            if (!value(o.into))
+                return QStringLiteral("--into needs a label file");
+        } else if (a == QLatin1String("--segment")) {
+            if (!value(v))
+                return QStringLiteral("--segment needs a segment name");
+            o.readDir.segment = v;
+        } else if (a == QLatin1String("--depth")) {
+            bool ok = false;
+            if (!value(v) || (o.readDir.depth = v.toInt(&ok), !ok) || *o.readDir.depth < 0)
+                return QStringLiteral("--depth needs a whole number from 0 up");
         } else if (a.startsWith(QLatin1String("--"))) {
             return QStringLiteral("unknown option ") + a;
         } else if (o.file.isEmpty()) {
@@ -106,10 +123,14 @@ QString Parse(const QStringList& args, Options& o)
             return QStringLiteral("only one label file may be given");
         }
     }
-    const int modes = (o.exports.isEmpty() ? 0 : 1) + (o.info ? 1 : 0) + (o.newFrom.isEmpty() ? 0 : 1);
+    const int modes = (o.exports.isEmpty() ? 0 : 1) + (o.info ? 1 : 0) + (o.newFrom.isEmpty() ? 0 : 1)
+                      + (o.readDir.folder.isEmpty() ? 0 : 1);
     if (modes != 1)
-        return QStringLiteral("choose one of --export, --info or --new-from");
-    if (!o.newFrom.isEmpty()) {
+        return QStringLiteral("choose one of --export, --info, --new-from or --read-dir");
+    if (!o.readDir.folder.isEmpty()) {
+        if (o.into.isEmpty() || !o.file.isEmpty())
+            return QStringLiteral("--read-dir needs --into LABEL.cla and no other label file");
+    } else if (!o.newFrom.isEmpty()) {
         if (o.save.isEmpty())
             return QStringLiteral("--new-from needs --save OUT.cla");
         if (!o.file.isEmpty())
@@ -209,6 +230,25 @@ int NewFrom(const Options& o)
     return CHeadlessRunner::Ok;
 }
 
+int ReadDir(const Options& o)
+{
+    CCovermintDoc document;
+    if (!LoadInput(document, o.into))
+        return CHeadlessRunner::InputError;
+    const QString problem = ReadDirIntoLabel(document, o.readDir);
+    if (!problem.isEmpty()) {
+        PrintError(problem);
+        return CHeadlessRunner::InputError;
+    }
+    const QString out = o.save.isEmpty() ? o.into : o.save;
+    QString error;
+    if (!document.SaveTo(out, &error)) {
+        PrintError(out + QStringLiteral(": ") + error);
+        return CHeadlessRunner::OutputError;
+    }
+    return CHeadlessRunner::Ok;
+}
+
 } // namespace
 
 bool CHeadlessRunner::IsHeadless(int argc, char** argv)
@@ -235,7 +275,12 @@ QString CHeadlessRunner::HelpText()
         "            [--set-author S] [--set-created S]\n"
         "      Make a label from a template (a path, or one relative to the home folder's\n"
         "      Templates), set its header fields and save it.\n"
-        "      Example: covermint --new-from \"ZIP Disk/ZIP Disk Label.cte\" --save backup.cla --set-name Backup\n")
+        "      Example: covermint --new-from \"ZIP Disk/ZIP Disk Label.cte\" --save backup.cla --set-name Backup\n"
+        "  covermint --read-dir DIR --into LABEL.cla [--segment NAME] [--depth N] [--save OUT.cla]\n"
+        "      Read the folder DIR into the label's directory record (the unnamed one, or\n"
+        "      the segment NAME), N levels deep (default: the label's own setting), and\n"
+        "      save the label in place or as OUT.cla.\n"
+        "      Example: covermint --read-dir /media/disc --into disc.cla --depth 2\n")
         + CdHeadlessModes::HelpText() + QStringLiteral(
         "Exit status: 0 success, 1 usage error, 2 input error, 3 output error.\n");
 }
@@ -254,5 +299,7 @@ int CHeadlessRunner::Run(const QStringList& arguments)
         return Export(options);
     if (options.info)
         return Info(options);
+    if (!options.readDir.folder.isEmpty())
+        return ReadDir(options);
     return NewFrom(options);
 }

@@ -1,7 +1,7 @@
 #pragma once
 // The modes that run without a window: export a label as printed, print its
-// content as JSON, make a label from a template. Exit codes: 0 success,
-// 1 usage, 2 input error, 3 output error.
+// content as JSON, make a label from a template, read a folder into a label.
+// Exit codes: 0 success, 1 usage, 2 input error, 3 output error.
 #include <QStringList>
 
 class CHeadlessRunner

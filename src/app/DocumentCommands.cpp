@@ -1,11 +1,13 @@
 #include "app/DocumentCommands.h"
 
+#include "app/ReadDriveCommand.h"
 #include "document/CCovermintDoc.h"
 #include "document/dialogs/CLabelHeader.h"
 #include "platform/Prompter.h"
 #include "view/CommandIds.h"
 
 #include <QAction>
+#include <QMainWindow>
 
 namespace DocumentCommands {
 
@@ -14,7 +16,7 @@ bool Handles(int id)
     switch (id) {
     case CommandId::Undo: case CommandId::Redo: case CommandId::SelectAll:
     case CommandId::Cut: case CommandId::Copy: case CommandId::Paste:
-    case CommandId::LabelHeader: case CommandId::ClearCddbAndDirectory:
+    case CommandId::LabelHeader: case CommandId::ClearCddbAndDirectory: case CommandId::ReadDrive:
         return true;
     default:
         return false;
@@ -73,6 +75,11 @@ void Execute(CCovermintDoc& document, int id, QWidget* dialogParent)
             return;
         document.ClearDirectoryAndCddbData();
         break;
+    case CommandId::ReadDrive: {
+        auto* window = qobject_cast<QMainWindow*>(dialogParent);
+        ReadDriveCommand::Execute(document, dialogParent, window ? window->statusBar() : nullptr);
+        return;
+    }
     default:
         return;
     }

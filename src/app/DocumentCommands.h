@@ -1,6 +1,7 @@
 #pragma once
 // The Edit menu's commands on a label document: undo and redo, the clipboard,
-// Select All, the label header and clearing the CDDB and directory data.
+// Select All, the label header, clearing the CDDB and directory data and
+// reading the label drive.
 class CCovermintDoc;
 class QAction;
 class QWidget;

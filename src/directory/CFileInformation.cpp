@@ -13,6 +13,10 @@ void StoreFile(pugi::xml_node children, const CFileFile& file)
     pugi::xml_node element = children.append_child("FILE");
     WriteString(element, "FILENAME", file.GetName());
     WriteInt(element, "FILESIZE", file.GetSize());
+    // Readers that do not know the high half still find the low one; it is
+    // written only for files of 4 GB or more.
+    if (const qint32 high = qint32(file.GetFullSize() >> 32))
+        WriteInt(element, "FILESIZEHIGH", high);
     WriteInt64Pair(element, "LASTWRITETIME", file.GetLastWriteLow(), file.GetLastWriteHigh());
     WriteInt(element, "SONGLENGTHINSECONDS", file.GetSongLength());
 }
@@ -24,7 +28,9 @@ void LoadFile(pugi::xml_node element, CFileFile& file)
     file.SetName(name);
     int size = 0;
     ReadInt(element, "FILESIZE", size);
-    file.SetSize(size);
+    int sizeHigh = 0;
+    ReadInt(element, "FILESIZEHIGH", sizeHigh);
+    file.SetFullSize(qint64(quint64(quint32(sizeHigh)) << 32 | quint32(size)));
     qint32 low = 0;
     qint32 high = 0;
     ReadInt64Pair(element, "LASTWRITETIME", low, high);
@@ -45,6 +51,18 @@ CFileFile::~CFileFile()
     --g_liveFiles;
 }
 
+void CFileFile::SetSize(qint32 size)
+{
+    m_size = size;
+    m_fullSize = quint32(size);
+}
+
+void CFileFile::SetFullSize(qint64 size)
+{
+    m_size = qint32(quint32(quint64(size)));
+    m_fullSize = size;
+}
+
 void CFileFile::SetLastWriteTime(qint32 low, qint32 high)
 {
     m_lastWriteLow = low;
@@ -55,6 +73,7 @@ void CFileFile::CopyFromFile(const CFileFile& other)
 {
     CopyFrom(other);
     m_size = other.m_size;
+    m_fullSize = other.m_fullSize;
     m_lastWriteLow = other.m_lastWriteLow;
     m_lastWriteHigh = other.m_lastWriteHigh;
     m_songLength = other.m_songLength;

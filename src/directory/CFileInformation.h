@@ -23,6 +23,7 @@ public:
     void SetMark(int mark) { m_mark = mark; }
     int GetMark() const { return m_mark; }
     QString GetName() const { return m_name; }
+    const QString& Name() const { return m_name; }
     void SetName(const QString& name) { m_name = name; }
     virtual bool IsFile() const = 0;
     virtual void CopyFrom(const CFileInformation& other) { m_name = other.m_name; }
@@ -44,8 +45,14 @@ public:
 
     int GetSongLength() const { return m_songLength; }
     void SetSongLength(int seconds) { m_songLength = seconds; }
+    // The stored size: the low 32 bits of the file's size.
     qint32 GetSize() const { return m_size; }
-    void SetSize(qint32 size) { m_size = size; }
+    // Sets the stored size; the full size becomes its unsigned reading.
+    void SetSize(qint32 size);
+    // The whole size, kept beside the stored one so that files of 4 GB or
+    // more are shown with their real size.
+    qint64 GetFullSize() const { return m_fullSize; }
+    void SetFullSize(qint64 size);
     // The two halves of a 100 ns tick count since 1601-01-01 UTC.
     qint32 GetLastWriteLow() const { return m_lastWriteLow; }
     qint32 GetLastWriteHigh() const { return m_lastWriteHigh; }
@@ -58,6 +65,7 @@ public:
 private:
     int m_songLength = 0;
     qint32 m_size = 0;
+    qint64 m_fullSize = 0;
     qint32 m_lastWriteLow = 0;
     qint32 m_lastWriteHigh = 0;
 };

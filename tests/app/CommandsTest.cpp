@@ -5,7 +5,9 @@
 #include "app/CTreeViewTemplate.h"
 #include "app/RecentFileList.h"
 #include "directory/CDocumentDirectoryInformation.h"
+#include "directory/dialogs/CSegmentPickerDlg.h"
 #include "document/CCovermintDoc.h"
+#include "document/CPreferences.h"
 #include "document/LabelFile.h"
 #include "document/dialogs/CLabelHeader.h"
 #include "drawing/CImagePrimitive.h"
@@ -16,7 +18,9 @@
 
 #include <QFileDialog>
 #include <QDropEvent>
+#include <QComboBox>
 #include <QFileSystemModel>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMdiArea>
 #include <QMimeData>
@@ -137,7 +141,7 @@ TEST(Commands, ToolsZoomAndHiddenFeatures)
     EXPECT_EQ(main.StatusPaneText(2), QStringLiteral("Rectangle"));
     main.Action(ToolSelection)->trigger();
 
-    for (int id : {ReadDrive, DirectoryInformation, BatchUpdate})
+    for (int id : {DirectoryInformation, BatchUpdate})
         EXPECT_FALSE(main.Action(id)->isVisible()) << id;
     EXPECT_FALSE(main.ToolBar(ViewDriveBar)->isVisible());
 
@@ -181,6 +185,69 @@ TEST(Commands, LabelHeaderAndClearingTheData)
     prompter.answers = {true};
     window.Trigger(ClearCddbAndDirectory);
     EXPECT_EQ(record.CddbTexts(), CCddbTexts());
+}
+
+TEST(Commands, ReadDriveFillsTheChosenRecord)
+{
+    CRecordingPrompter prompter;
+    SeededHome home;
+    ASSERT_TRUE(home.WriteFile(QStringLiteral("drive/song.txt"), "x"));
+    ASSERT_TRUE(home.WriteFile(QStringLiteral("drive/sub/deeper/a.txt"), "y"));
+    LabelWindow window(home);
+    CCovermintDoc& doc = window.Document();
+    doc.DisplaySettings().dirDepth = 1;
+    doc.SetModifiedFlag(false);
+    auto outline = [](const CDocumentDirectoryInformation& record) {
+        QStringList names;
+        for (const FileNodePtr& child : record.Tree().Children())
+            names << child->Name();
+        return names;
+    };
+
+    // The drive cannot be read: a message, nothing changes.
+    CPreferences::Instance().SetLabelDrive(home.FilePath(QStringLiteral("missing")));
+    ASSERT_TRUE(window.Enabled(ReadDrive));
+    window.Trigger(ReadDrive);
+    EXPECT_EQ(prompter.messages, QStringList{"There were problems reading from the directory."});
+    EXPECT_FALSE(doc.IsModified());
+
+    // Esc while reading cancels: nothing changes, no message.
+    CPreferences::Instance().SetLabelDrive(home.FilePath(QStringLiteral("drive")));
+    prompter.messages.clear();
+    QCoreApplication::postEvent(window.app->MainFrame(), new QKeyEvent(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier));
+    window.Trigger(ReadDrive);
+    EXPECT_TRUE(doc.Records().front()->Tree().Children().empty());
+    EXPECT_TRUE(prompter.messages.isEmpty());
+    EXPECT_FALSE(doc.IsModified());
+
+    // One record, even a named one, is filled without asking.
+    doc.Records().front()->SetSegmentName(QStringLiteral("Front"));
+    window.Trigger(ReadDrive);
+    EXPECT_EQ(outline(*doc.Records().front()), (QStringList{"song.txt", "sub"}));
+    EXPECT_GT(doc.Records().front()->TotalSpace(), 0);
+    EXPECT_TRUE(doc.IsModified());
+    EXPECT_GE(prompter.waitCount, 2);
+    EXPECT_EQ(prompter.waitDepth, 0);
+
+    // Several records: the picker lists them and OK picks one; Cancel none.
+    CDocumentDirectoryInformation* back = doc.AddDirectoryInformation(QStringLiteral("Back"));
+    QStringList offered;
+    WhenModal<CSegmentPickerDlg>([&offered](CSegmentPickerDlg* dialog) {
+        auto* names = dialog->findChild<QComboBox*>();
+        for (int i = 0; i < names->count(); ++i)
+            offered << names->itemText(i);
+        names->setCurrentIndex(1);
+        dialog->accept();
+    });
+    window.Trigger(ReadDrive);
+    EXPECT_EQ(offered, (QStringList{"Front", "Back"}));
+    EXPECT_EQ(outline(*back), (QStringList{"song.txt", "sub"}));
+
+    back->ReplaceTree(CFileDirectory());
+    WhenModal<CSegmentPickerDlg>([](CSegmentPickerDlg* dialog) { dialog->reject(); });
+    window.Trigger(ReadDrive);
+    EXPECT_TRUE(back->Tree().Children().empty());
+
 }
 
 TEST(Save, SaveAsProposesTheLabelsFolderAndTheLabelsTabShowsTheFile)

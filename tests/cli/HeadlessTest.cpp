@@ -1,10 +1,12 @@
 // The headless modes, run as a real process the way a script would.
+#include "directory/CDocumentDirectoryInformation.h"
 #include "document/CCovermintDoc.h"
 #include "drawing/CFreehand.h"
 #include "drawing/CImagePrimitive.h"
 #include "drawing/CRectangle.h"
 #include "drawing/CTextPrimitive.h"
 #include "platform/RecordingPrompter.h"
+#include "support/TempHome.h"
 
 #include <QDir>
 #include <QDirIterator>
@@ -325,4 +327,82 @@ TEST_F(HeadlessTest, FailuresGiveAStatusAndOneLineNamingTheFile)
         EXPECT_EQ(err.count(QLatin1Char('\n')), 1) << err.toStdString();
     }
     EXPECT_FALSE(QFile::exists(Path(QStringLiteral("a.png"))));
+}
+
+TEST_F(HeadlessTest, ReadDirFillsOneRecordAndSaves)
+{
+    CRecordingPrompter prompter;
+    CTempHome home;
+    ASSERT_TRUE(QDir().mkpath(Path(QStringLiteral("disc/sub"))));
+    QFile song(Path(QStringLiteral("disc/a.mp3")));
+    ASSERT_TRUE(song.open(QIODevice::WriteOnly));
+    song.write(QByteArray::fromHex("FFFB9000")); // 128 kbit/s: 4.8 MB last 300 s
+    ASSERT_TRUE(song.resize(4800000));
+    song.close();
+    QFile(Path(QStringLiteral("disc/sub/b.txt"))).open(QIODevice::WriteOnly);
+
+    const QString label = Path(QStringLiteral("l.cla"));
+    {
+        CCovermintDoc doc;
+        doc.DisplaySettings().dirDepth = 0;
+        doc.AddDirectoryInformation(QStringLiteral("Back"));
+        ASSERT_TRUE(doc.SaveTo(label));
+    }
+    const auto names = [](const CFileDirectory& tree) {
+        QStringList list;
+        for (const FileNodePtr& child : tree.Children())
+            list << child->Name() + (child->IsFile() ? QString::number(static_cast<const CFileFile&>(*child).GetSongLength())
+                                                    : QString::number(static_cast<const CFileDirectory&>(*child).Children().size()));
+        return list;
+    };
+    const QString disc = Path(QStringLiteral("disc"));
+
+    // The label's own depth (0) and the unnamed record; saved in place.
+    RunResult r = Run({QStringLiteral("--read-dir"), disc, QStringLiteral("--into"), label});
+    ASSERT_EQ(r.exitCode, 0) << r.err.constData();
+    {
+        CCovermintDoc doc;
+        ASSERT_TRUE(doc.Load(label));
+        const CDocumentDirectoryInformation* unnamed = doc.FindDirectoryInformation(QString());
+        EXPECT_EQ(names(unnamed->Tree()), (QStringList{"a.mp3300", "sub0"}));
+        EXPECT_GT(unnamed->TotalSpace(), 0);
+        EXPECT_TRUE(doc.FindDirectoryInformation(QStringLiteral("Back"))->Tree().Children().empty());
+    }
+
+    // A named segment, one level deeper, saved elsewhere.
+    const QString out = Path(QStringLiteral("out.cla"));
+    r = Run({QStringLiteral("--read-dir"), disc, QStringLiteral("--into"), label, QStringLiteral("--segment"),
+             QStringLiteral("Back"), QStringLiteral("--depth"), QStringLiteral("1"), QStringLiteral("--save"), out});
+    ASSERT_EQ(r.exitCode, 0) << r.err.constData();
+    {
+        CCovermintDoc doc;
+        ASSERT_TRUE(doc.Load(out));
+        EXPECT_EQ(names(doc.FindDirectoryInformation(QStringLiteral("Back"))->Tree()), (QStringList{"a.mp3300", "sub1"}));
+    }
+    const QByteArray before = [&] { QFile f(label); f.open(QIODevice::ReadOnly); return f.readAll(); }();
+
+    const struct
+    {
+        QStringList args;
+        int status;
+        QString mentions;
+    } failures[] = {
+        {{"--read-dir", disc, "--into", label, "--segment", "Nope"}, 2, "Nope"},
+        {{"--read-dir", Path("missing"), "--into", label}, 2, Path("missing")},
+        {{"--read-dir", disc, "--into", Path("missing.cla")}, 2, Path("missing.cla")},
+        {{"--read-dir", disc, "--into", label, "--save", "/nonexistent-folder/a.cla"}, 3, "/nonexistent-folder/a.cla"},
+        {{"--read-dir", disc, "--into", label, "--depth", "-1"}, 1, "--depth"},
+        {{"--read-dir", disc}, 1, "--into"},
+    };
+    for (const auto& c : failures) {
+        SCOPED_TRACE(c.args.join(' ').toStdString());
+        r = Run(c.args);
+        EXPECT_EQ(r.exitCode, c.status);
+        const QString err = QString::fromLocal8Bit(r.err);
+        EXPECT_TRUE(err.contains(c.mentions)) << err.toStdString();
+        EXPECT_EQ(err.count(QLatin1Char('\n')), 1) << err.toStdString();
+    }
+    QFile after(label);
+    ASSERT_TRUE(after.open(QIODevice::ReadOnly));
+    EXPECT_EQ(after.readAll(), before);
 }
