@@ -7,7 +7,7 @@
 #include "app/CTipDlg.h"
 #include "app/CTreeViewLabel.h"
 #include "app/CTreeViewTemplate.h"
-#include "app/CommandLine.h"
+#include "cli/CommandLine.h"
 #include "app/HelpLinks.h"
 #include "app/HomeFolderSeed.h"
 #include "app/LabelSaver.h"
@@ -19,7 +19,7 @@
 #include "toolkit/CMessageBoxPrompter.h"
 #include "toolkit/PrinterSetup.h"
 #include "view/CCovermintView.h"
-#include "view/CommandIds.h"
+#include "toolkit/CommandIds.h"
 
 #include <QApplication>
 #include <QFile>

@@ -3,7 +3,7 @@
 #include "document/CCovermintDoc.h"
 #include "document/dialogs/CLabelHeader.h"
 #include "platform/Prompter.h"
-#include "view/CommandIds.h"
+#include "toolkit/CommandIds.h"
 
 #include <QAction>
 

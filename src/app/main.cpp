@@ -1,5 +1,5 @@
 #include "app/CCovermintApp.h"
-#include "app/CHeadlessRunner.h"
+#include "cli/CHeadlessRunner.h"
 #include "app/HomeFolderSeed.h"
 
 #include <QApplication>

@@ -1,7 +1,7 @@
 #pragma once
 // One open label or template: its engine and primitives, header, directory
 // information records, directory display settings, undo history and page size.
-#include "document/DirectoryDisplaySettings.h"
+#include "directory/DirectoryDisplaySettings.h"
 #include "drawing/CDrawingEngine.h"
 #include "drawing/UndoCommands.h"
 

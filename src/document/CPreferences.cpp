@@ -1,8 +1,8 @@
 #include "document/CPreferences.h"
 
 #include "BuildInfo.h"
-#include "document/XmlFile.h"
-#include "document/XmlValues.h"
+#include "base/XmlFile.h"
+#include "base/XmlValues.h"
 #include "platform/Prompter.h"
 
 #include <QDir>

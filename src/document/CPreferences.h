@@ -1,9 +1,9 @@
 #pragma once
 // The user's defaults and remembered choices, one process-wide object stored
 // in Covermint.pref in the home folder. Every setter saves the file at once.
-#include "document/DirectoryDisplaySettings.h"
-#include "drawing/FontSpec.h"
-#include "drawing/Geometry.h"
+#include "directory/DirectoryDisplaySettings.h"
+#include "base/FontSpec.h"
+#include "base/Geometry.h"
 
 #include <QDateTime>
 #include <QString>

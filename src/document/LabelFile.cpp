@@ -2,8 +2,8 @@
 
 #include "directory/CDocumentDirectoryInformation.h"
 #include "document/CPreferences.h"
-#include "document/XmlFile.h"
-#include "document/XmlValues.h"
+#include "base/XmlFile.h"
+#include "base/XmlValues.h"
 #include "platform/Prompter.h"
 
 #include <exception>

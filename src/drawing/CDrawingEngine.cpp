@@ -1,7 +1,7 @@
 #include "drawing/CDrawingEngine.h"
 
 #include "document/CCovermintDoc.h"
-#include "document/XmlValues.h"
+#include "base/XmlValues.h"
 #include "drawing/CFreehand.h"
 #include "drawing/CImagePrimitive.h"
 #include "drawing/CRectangle.h"

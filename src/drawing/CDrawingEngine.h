@@ -3,7 +3,7 @@
 // that concerns them as a set: rendering, zoom conversion, selection, moves
 // with undo records, stacking, the process-wide clipboard and persistence.
 #include "drawing/CPrimitive.h"
-#include "drawing/FontSpec.h"
+#include "base/FontSpec.h"
 #include "drawing/LabelView.h"
 #include "drawing/UndoCommands.h"
 

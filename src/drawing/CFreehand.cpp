@@ -1,6 +1,6 @@
 #include "drawing/CFreehand.h"
 
-#include "document/XmlValues.h"
+#include "base/XmlValues.h"
 #include "drawing/CDrawingEngine.h"
 
 #include <QPainter>

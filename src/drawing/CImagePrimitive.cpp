@@ -1,7 +1,7 @@
 #include "drawing/CImagePrimitive.h"
 
 #include "document/CPreferences.h"
-#include "document/XmlValues.h"
+#include "base/XmlValues.h"
 #include "drawing/BmpReader.h"
 #include "drawing/CDrawingEngine.h"
 #include "drawing/JpegReader.h"

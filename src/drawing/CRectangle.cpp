@@ -1,6 +1,6 @@
 #include "drawing/CRectangle.h"
 
-#include "document/XmlValues.h"
+#include "base/XmlValues.h"
 #include "drawing/CDrawingEngine.h"
 #include "drawing/DrawingDefaults.h"
 

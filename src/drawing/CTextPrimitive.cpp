@@ -1,7 +1,7 @@
 #include "drawing/CTextPrimitive.h"
 
 #include "document/CPreferences.h"
-#include "document/XmlValues.h"
+#include "base/XmlValues.h"
 #include "drawing/CDrawingEngine.h"
 #include "drawing/DrawingDefaults.h"
 

@@ -2,8 +2,8 @@
 // The process-wide drawing state shared by every label: the current tool,
 // drag-box mode and the attributes new primitives start with. Loaded from the
 // preferences when the first engine is created; setters write them back.
-#include "drawing/FontSpec.h"
-#include "drawing/Geometry.h"
+#include "base/FontSpec.h"
+#include "base/Geometry.h"
 
 enum class Tool {
     DirectorySegment = 0,

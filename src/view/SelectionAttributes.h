@@ -1,8 +1,8 @@
 #pragma once
 // The Colors, Pen Size and Fonts commands: each makes its choice the current
 // drawing default (saved in the preferences) and gives it to the selection.
-#include "drawing/FontSpec.h"
-#include "drawing/Geometry.h"
+#include "base/FontSpec.h"
+#include "base/Geometry.h"
 #include "drawing/dialogs/CColorPickerDialog.h"
 
 #include <QFont>

@@ -10,7 +10,7 @@
 #include "platform/PrinterInfo.h"
 #include "platform/RecordingPrompter.h"
 #include "view/CCovermintView.h"
-#include "view/CommandIds.h"
+#include "toolkit/CommandIds.h"
 
 #include <QFileDialog>
 #include <QFileSystemModel>

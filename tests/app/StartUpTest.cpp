@@ -2,12 +2,12 @@
 #include "BuildInfo.h"
 #include "app/CChildFrame.h"
 #include "app/CMainFrame.h"
-#include "app/CommandLine.h"
+#include "cli/CommandLine.h"
 #include "app/CTreeViewTemplate.h"
 #include "app/RecentFileList.h"
 #include "document/CCovermintDoc.h"
 #include "platform/RecordingPrompter.h"
-#include "view/CommandIds.h"
+#include "toolkit/CommandIds.h"
 
 #include <QDir>
 #include <QFileDialog>

@@ -1,8 +1,8 @@
 // Preferences: defaults, how the home folder and Covermint.pref are found,
 // the reading exceptions, a corrupt file, and the small shared helpers.
 #include "document/CPreferences.h"
-#include "document/XmlFile.h"
-#include "document/XmlValues.h"
+#include "base/XmlFile.h"
+#include "base/XmlValues.h"
 #include "platform/RecordingPrompter.h"
 #include "support/TempHome.h"
 

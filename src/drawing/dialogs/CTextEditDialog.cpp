@@ -5,7 +5,7 @@
 #include "drawing/DrawingDefaults.h"
 #include "drawing/dialogs/CTextPrimitiveName.h"
 #include "toolkit/ColorPickerCombo.h"
-#include "view/CFontColorDialog.h"
+#include "drawing/dialogs/CFontColorDialog.h"
 #include "view/SelectionAttributes.h"
 
 #include <QComboBox>

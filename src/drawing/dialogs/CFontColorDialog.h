@@ -1,7 +1,7 @@
 #pragma once
 // "Font": the system font chooser with a text colour picker beneath it,
 // since the chooser itself offers no colour.
-#include "drawing/Geometry.h"
+#include "base/Geometry.h"
 
 #include <QDialog>
 #include <QFont>

@@ -1,4 +1,4 @@
-#include "drawing/Geometry.h"
+#include "base/Geometry.h"
 
 #include <climits>
 #include <cmath>

@@ -1,4 +1,4 @@
-#include "document/XmlValues.h"
+#include "base/XmlValues.h"
 
 #include <QByteArray>
 #include <charconv>

@@ -1,7 +1,7 @@
-#include "document/DirectoryDisplaySettings.h"
+#include "directory/DirectoryDisplaySettings.h"
 
 #include "document/CPreferences.h"
-#include "document/XmlValues.h"
+#include "base/XmlValues.h"
 
 #include <cstring>
 

@@ -1,4 +1,4 @@
-#include "view/CFontColorDialog.h"
+#include "drawing/dialogs/CFontColorDialog.h"
 
 #include "toolkit/ColorPickerCombo.h"
 #include "toolkit/DialogButtons.h"

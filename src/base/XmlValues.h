@@ -3,7 +3,7 @@
 // is the text of an element of its own. Writers return whether the element was
 // written; readers whether the target was set (a missing element or an empty
 // text leaves the target as it was).
-#include "drawing/Geometry.h"
+#include "base/Geometry.h"
 
 #include <QPoint>
 #include <QString>

@@ -1,10 +1,10 @@
-#include "app/CHeadlessRunner.h"
+#include "cli/CHeadlessRunner.h"
 
-#include "app/LabelExporter.h"
+#include "export/LabelExporter.h"
 #include "document/CCovermintDoc.h"
 #include "document/CPreferences.h"
-#include "document/LabelJson.h"
-#include "document/XmlFile.h"
+#include "export/LabelJson.h"
+#include "base/XmlFile.h"
 #include "platform/Prompter.h"
 
 #include <QFileInfo>

@@ -1,4 +1,4 @@
-#include "document/XmlFile.h"
+#include "base/XmlFile.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -1,4 +1,4 @@
-#include "document/PrintRendering.h"
+#include "export/PrintRendering.h"
 
 #include "document/CCovermintDoc.h"
 

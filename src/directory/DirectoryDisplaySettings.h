@@ -1,5 +1,5 @@
 #pragma once
-#include "document/XmlValues.h"
+#include "base/XmlValues.h"
 
 #include <QString>
 

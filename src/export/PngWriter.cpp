@@ -1,4 +1,4 @@
-#include "app/PngWriter.h"
+#include "export/PngWriter.h"
 
 #include <png.h>
 

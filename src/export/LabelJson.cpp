@@ -1,8 +1,8 @@
-#include "document/LabelJson.h"
+#include "export/LabelJson.h"
 
 #include "document/CCovermintDoc.h"
 #include "document/LabelFile.h"
-#include "document/XmlValues.h"
+#include "base/XmlValues.h"
 #include "drawing/CDrawingEngine.h"
 
 #include <QImage>

@@ -1,7 +1,7 @@
-#include "app/CommandLine.h"
+#include "cli/CommandLine.h"
 
 #include "BuildInfo.h"
-#include "app/CHeadlessRunner.h"
+#include "cli/CHeadlessRunner.h"
 
 #include <QCommandLineParser>
 

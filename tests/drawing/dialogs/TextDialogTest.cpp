@@ -1,5 +1,5 @@
 // "Text Editing" and "Advanced Text Object" driven through their real widgets.
-#include "TextTestSupport.h"
+#include "drawing/TextTestSupport.h"
 
 #include "directory/CDocumentDirectoryInformation.h"
 #include "document/CCovermintDoc.h"
@@ -8,7 +8,7 @@
 #include "drawing/dialogs/CTextEditDialog.h"
 #include "drawing/dialogs/CTextPrimitiveName.h"
 #include "toolkit/ColorPickerCombo.h"
-#include "view/CFontColorDialog.h"
+#include "drawing/dialogs/CFontColorDialog.h"
 
 #include <QApplication>
 #include <QComboBox>

@@ -1,9 +1,9 @@
-#include "app/LabelExporter.h"
+#include "export/LabelExporter.h"
 
-#include "app/PngWriter.h"
+#include "export/PngWriter.h"
 
 #include "document/CCovermintDoc.h"
-#include "document/PrintRendering.h"
+#include "export/PrintRendering.h"
 
 #include <QBuffer>
 #include <QFileInfo>
