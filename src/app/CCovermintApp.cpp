@@ -161,7 +161,7 @@ CChildFrame* CCovermintApp::NewLabelFromTemplate(const QString& relativePath)
     auto document = std::make_unique<CCovermintDoc>();
     document->SetTitle(QStringLiteral("Untitled Label"));
     document->OnNewDocument();
-    document->DisplaySettings().CopyFromPreferences();
+    document->DisplaySettings() = CPreferences::Instance().Display();
     if (document->Load(path)) {
         // The label's special texts show the header chosen for it.
         const CLabelHeaderFields header = document->Header();

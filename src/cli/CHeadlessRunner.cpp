@@ -188,7 +188,7 @@ int Info(const Options& o)
 int NewFrom(const Options& o)
 {
     CCovermintDoc document;
-    document.DisplaySettings().CopyFromPreferences();
+    document.DisplaySettings() = CPreferences::Instance().Display();
     if (!LoadInput(document, ResolveTemplate(o.newFrom)))
         return CHeadlessRunner::InputError;
     document.SetTitle(QStringLiteral("Untitled Label"));

@@ -1,7 +1,5 @@
 #include "directory/CDocumentDirectoryInformation.h"
 
-#include "drawing/CDrawingEngine.h"
-
 namespace {
 QString SizeText(int kb)
 {
@@ -9,21 +7,21 @@ QString SizeText(int kb)
 }
 } // namespace
 
-CDocumentDirectoryInformation::CDocumentDirectoryInformation(CDrawingEngine* engine, QString segmentName)
+CDocumentDirectoryInformation::CDocumentDirectoryInformation(TextChanged textChanged, QString segmentName)
     : m_segmentName(std::move(segmentName))
-    , m_engine(engine)
+    , m_textChanged(std::move(textChanged))
 {
 }
 
 void CDocumentDirectoryInformation::SetCddbTexts(const CCddbTexts& texts)
 {
     m_cddb = texts;
-    if (!m_engine)
+    if (!m_textChanged)
         return;
-    m_engine->SetTextByName(QStringLiteral("CDDB Disk Title"), texts.title);
-    m_engine->SetTextByName(QStringLiteral("CDDB Track Listing"), texts.trackListing);
-    m_engine->SetTextByName(QStringLiteral("CDDB Extended Disk Information"), texts.extDiscInfo);
-    m_engine->SetTextByName(QStringLiteral("CDDB Extended Track Information"), texts.extTrackInfo);
+    m_textChanged(QStringLiteral("CDDB Disk Title"), texts.title);
+    m_textChanged(QStringLiteral("CDDB Track Listing"), texts.trackListing);
+    m_textChanged(QStringLiteral("CDDB Extended Disk Information"), texts.extDiscInfo);
+    m_textChanged(QStringLiteral("CDDB Extended Track Information"), texts.extTrackInfo);
 }
 
 void CDocumentDirectoryInformation::SetFreeSpace(int kb)
@@ -63,6 +61,6 @@ void CDocumentDirectoryInformation::LoadTree(pugi::xml_node directoryElement)
 
 void CDocumentDirectoryInformation::UpdateDiskSizeTexts()
 {
-    if (m_engine)
-        m_engine->SetTextByName(QStringLiteral("Disk Size (Freespace/Total)"), DiskSizeText());
+    if (m_textChanged)
+        m_textChanged(QStringLiteral("Disk Size (Freespace/Total)"), DiskSizeText());
 }

@@ -1,14 +1,8 @@
 #include "directory/DirectoryDisplaySettings.h"
 
-#include "document/CPreferences.h"
 #include "base/XmlValues.h"
 
 #include <cstring>
-
-void CDirectoryDisplaySettings::CopyFromPreferences()
-{
-    *this = CPreferences::Instance().Display();
-}
 
 std::vector<KeyedField> CDirectoryDisplaySettings::Fields(std::initializer_list<const char*> keywords)
 {

@@ -25,7 +25,6 @@ struct CDirectoryDisplaySettings
     QString showFileDateFormat;
     QString sizeUnits = QStringLiteral("K");
 
-    void CopyFromPreferences();
     bool operator==(const CDirectoryDisplaySettings&) const = default;
 
     // The fields named by their file keywords (DIRDEPTH, COLUMNWIDTH, ...,

@@ -77,7 +77,9 @@ CDocumentDirectoryInformation* CCovermintDoc::AddDirectoryInformation(const QStr
 {
     if (CDocumentDirectoryInformation* existing = FindDirectoryInformation(segmentName))
         return existing;
-    m_records.push_back(std::make_unique<CDocumentDirectoryInformation>(m_engine.get(), segmentName));
+    CDrawingEngine* engine = m_engine.get();
+    auto showText = [engine](const QString& specialName, const QString& text) { engine->SetTextByName(specialName, text); };
+    m_records.push_back(std::make_unique<CDocumentDirectoryInformation>(showText, segmentName));
     return m_records.back().get();
 }
 

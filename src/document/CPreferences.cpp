@@ -79,6 +79,25 @@ QString MonthName(int month, bool abbreviated)
     return abbreviated ? name.left(3) : name;
 }
 
+// The drawing layer keeps its attributes and finds pictures through this,
+// whichever preferences object is current.
+class PreferencesDrawingStore final : public IDrawingSettingsStore
+{
+public:
+    DrawingAttributes Attributes() override { return CPreferences::Instance().Attributes(); }
+    void SetAttributes(const DrawingAttributes& attributes) override
+    {
+        CPreferences::Instance().SetAttributes(attributes);
+    }
+    QString HomeFolder() override { return CPreferences::Instance().HomeFolder(); }
+};
+
+const bool g_storeInstalled = [] {
+    static PreferencesDrawingStore store;
+    CDrawingDefaults::Instance().SetStore(&store);
+    return true;
+}();
+
 } // namespace
 
 CPreferences& CPreferences::Instance()
@@ -97,7 +116,6 @@ void CPreferences::Reset()
 
 CPreferences::CPreferences()
     : m_labelDrive(kDefaultLabelDrive)
-    , m_font{QStringLiteral("Times New Roman"), 0, 0, FontSpec::JustifyLeft, 12.0}
     , m_currentCddbSite(DefaultCddbSite())
 {
     m_display.showFileDateFormat = QStringLiteral("%d/%m/%y");
@@ -232,16 +250,16 @@ std::vector<KeyedField> CPreferences::Fields()
     for (const KeyedField& f : m_display.Fields(COVERMINT_DISPLAY_KEYWORDS))
         fields.push_back(f);
     fields.insert(fields.end(), {
-        {"PENWIDTH", &m_penWidth},
-        {"PTSIZE", &m_font.pointSize},
-        {"FACENAME", &m_font.faceName},
-        {"ROTATION", &m_font.rotation},
-        {"JUSTIFICATION", &m_font.justification},
-        {"FONTATTR", &m_font.attributes},
-        {"LINECOLOR", &m_lineColor},
-        {"FILLCOLOR", &m_fillColor},
-        {"TEXTCOLOR", &m_textColor},
-        {"HOLLOWFILL", &m_hollowFill},
+        {"PENWIDTH", &m_attributes.penWidth},
+        {"PTSIZE", &m_attributes.font.pointSize},
+        {"FACENAME", &m_attributes.font.faceName},
+        {"ROTATION", &m_attributes.font.rotation},
+        {"JUSTIFICATION", &m_attributes.font.justification},
+        {"FONTATTR", &m_attributes.font.attributes},
+        {"LINECOLOR", &m_attributes.lineColor},
+        {"FILLCOLOR", &m_attributes.fillColor},
+        {"TEXTCOLOR", &m_attributes.textColor},
+        {"HOLLOWFILL", &m_attributes.hollowFill},
         {"ACTIVETAB", &m_activeTab},
         {"CURRENTCDDBSITE", &m_currentCddbSite},
     });
@@ -263,12 +281,13 @@ COVERMINT_PREF_SETTER(ProxyPort, int, m_proxyPort)
 COVERMINT_PREF_SETTER(ProxyUser, const QString&, m_proxyUser)
 COVERMINT_PREF_SETTER(ProxyInUse, int, m_proxyInUse)
 COVERMINT_PREF_SETTER(Display, const CDirectoryDisplaySettings&, m_display)
-COVERMINT_PREF_SETTER(Font, const FontSpec&, m_font)
-COVERMINT_PREF_SETTER(PenWidth, int, m_penWidth)
-COVERMINT_PREF_SETTER(LineColor, ColorRef, m_lineColor)
-COVERMINT_PREF_SETTER(FillColor, ColorRef, m_fillColor)
-COVERMINT_PREF_SETTER(TextColor, ColorRef, m_textColor)
-COVERMINT_PREF_SETTER(HollowFill, int, m_hollowFill)
+COVERMINT_PREF_SETTER(Attributes, const DrawingAttributes&, m_attributes)
+COVERMINT_PREF_SETTER(Font, const FontSpec&, m_attributes.font)
+COVERMINT_PREF_SETTER(PenWidth, int, m_attributes.penWidth)
+COVERMINT_PREF_SETTER(LineColor, ColorRef, m_attributes.lineColor)
+COVERMINT_PREF_SETTER(FillColor, ColorRef, m_attributes.fillColor)
+COVERMINT_PREF_SETTER(TextColor, ColorRef, m_attributes.textColor)
+COVERMINT_PREF_SETTER(HollowFill, int, m_attributes.hollowFill)
 COVERMINT_PREF_SETTER(ActiveTab, int, m_activeTab)
 COVERMINT_PREF_SETTER(CurrentCddbSite, const QString&, m_currentCddbSite)
 COVERMINT_PREF_SETTER(CddbSites, const QStringList&, m_cddbSites)

@@ -4,6 +4,7 @@
 #include "directory/DirectoryDisplaySettings.h"
 #include "base/FontSpec.h"
 #include "base/Geometry.h"
+#include "drawing/DrawingDefaults.h"
 
 #include <QDateTime>
 #include <QString>
@@ -43,17 +44,20 @@ public:
     const CDirectoryDisplaySettings& Display() const { return m_display; }
     void SetDisplay(const CDirectoryDisplaySettings& v);
 
-    FontSpec Font() const { return m_font; }
+    // What new primitives start with; the drawing defaults read them here.
+    const DrawingAttributes& Attributes() const { return m_attributes; }
+    void SetAttributes(const DrawingAttributes& v);
+    FontSpec Font() const { return m_attributes.font; }
     void SetFont(const FontSpec& v);
-    int PenWidth() const { return m_penWidth; }
+    int PenWidth() const { return m_attributes.penWidth; }
     void SetPenWidth(int v);
-    ColorRef LineColor() const { return m_lineColor; }
+    ColorRef LineColor() const { return m_attributes.lineColor; }
     void SetLineColor(ColorRef v);
-    ColorRef FillColor() const { return m_fillColor; }
+    ColorRef FillColor() const { return m_attributes.fillColor; }
     void SetFillColor(ColorRef v);
-    ColorRef TextColor() const { return m_textColor; }
+    ColorRef TextColor() const { return m_attributes.textColor; }
     void SetTextColor(ColorRef v);
-    int HollowFill() const { return m_hollowFill; }
+    int HollowFill() const { return m_attributes.hollowFill; }
     void SetHollowFill(int v);
     int ActiveTab() const { return m_activeTab; }
     void SetActiveTab(int v);
@@ -80,12 +84,7 @@ private:
     QString m_proxyUser;
     int m_proxyInUse = 0;
     CDirectoryDisplaySettings m_display;
-    FontSpec m_font;
-    int m_penWidth = 2;
-    ColorRef m_lineColor = 0;
-    ColorRef m_fillColor = MakeColorRef(255, 255, 255);
-    ColorRef m_textColor = 0;
-    int m_hollowFill = 1;
+    DrawingAttributes m_attributes;
     int m_activeTab = -1;
     QString m_currentCddbSite;
     QStringList m_cddbSites;

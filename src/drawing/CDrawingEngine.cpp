@@ -1,6 +1,5 @@
 #include "drawing/CDrawingEngine.h"
 
-#include "document/CCovermintDoc.h"
 #include "base/XmlValues.h"
 #include "drawing/CFreehand.h"
 #include "drawing/CImagePrimitive.h"
@@ -15,7 +14,6 @@
 #include <cmath>
 
 namespace {
-int g_instanceCount = 0;
 bool g_printing = false;
 std::vector<PrimitivePtr> g_clipboard;
 
@@ -80,17 +78,12 @@ private:
 };
 } // namespace
 
-CDrawingEngine::CDrawingEngine(CCovermintDoc* document)
+CDrawingEngine::CDrawingEngine(ILabelDocument* document)
     : m_document(document)
 {
-    if (g_instanceCount++ == 0)
-        CDrawingDefaults::Instance().LoadFromPreferences();
 }
 
-CDrawingEngine::~CDrawingEngine()
-{
-    --g_instanceCount;
-}
+CDrawingEngine::~CDrawingEngine() = default;
 
 // ------------------------------------------------------------------ the list
 
@@ -627,7 +620,7 @@ PrimitivePtr CDrawingEngine::CreateByType(const QString& typeName)
 void CDrawingEngine::MarkModified()
 {
     if (m_document)
-        m_document->SetModifiedFlag(true);
+        m_document->MarkModified();
 }
 
 void CDrawingEngine::UpdateAllViews()
@@ -639,5 +632,5 @@ void CDrawingEngine::UpdateAllViews()
 void CDrawingEngine::SubmitCommand(std::unique_ptr<CCommand> command)
 {
     if (m_document)
-        m_document->CommandProcessor().Submit(std::move(command));
+        m_document->SubmitCommand(std::move(command));
 }

@@ -4,6 +4,7 @@
 // with undo records, stacking, the process-wide clipboard and persistence.
 #include "drawing/CPrimitive.h"
 #include "base/FontSpec.h"
+#include "drawing/ILabelDocument.h"
 #include "drawing/LabelView.h"
 #include "drawing/UndoCommands.h"
 
@@ -14,7 +15,6 @@
 #include <memory>
 #include <vector>
 
-class CCovermintDoc;
 class QPainter;
 
 enum class RestackKind { Raise, Lower, MoveToTop, MoveToBottom };
@@ -30,13 +30,12 @@ struct RenderOptions
 class CDrawingEngine
 {
 public:
-    explicit CDrawingEngine(CCovermintDoc* document = nullptr);
+    explicit CDrawingEngine(ILabelDocument* document = nullptr);
     virtual ~CDrawingEngine();
 
     CDrawingEngine(const CDrawingEngine&) = delete;
     CDrawingEngine& operator=(const CDrawingEngine&) = delete;
 
-    CCovermintDoc* Document() const { return m_document; }
     ILabelView* View() const { return m_view; }
     void SetView(ILabelView* view) { m_view = view; }
 
@@ -144,7 +143,7 @@ private:
     template <class Kind, class Change>
     void ChangeSelected(Change change);
 
-    CCovermintDoc* m_document;
+    ILabelDocument* m_document;
     ILabelView* m_view = nullptr;
     std::vector<PrimitivePtr> m_primitives;
     std::unique_ptr<CUndoMoveCommand> m_pendingMove;

@@ -1,6 +1,5 @@
 #include "drawing/CTextPrimitive.h"
 
-#include "document/CPreferences.h"
 #include "base/XmlValues.h"
 #include "drawing/CDrawingEngine.h"
 #include "drawing/DrawingDefaults.h"
@@ -111,7 +110,7 @@ struct CTextPrimitive::Layout
 
 CTextPrimitive::CTextPrimitive(CDrawingEngine* owner)
     : CPrimitive(owner)
-    , m_font(CPreferences::Instance().Font())
+    , m_font(CDrawingDefaults::Instance().Font())
     , m_text(QStringLiteral("<New Text>"))
 {
     m_lineColor = CDrawingDefaults::Instance().TextColor();
@@ -120,7 +119,7 @@ CTextPrimitive::CTextPrimitive(CDrawingEngine* owner)
 
 CTextPrimitive::CTextPrimitive()
     : CPrimitive(nullptr)
-    , m_font(CPreferences::Instance().Font())
+    , m_font(CDrawingDefaults::Instance().Font())
     , m_text(QStringLiteral("<New Text>"))
 {
 }

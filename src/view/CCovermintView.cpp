@@ -14,6 +14,7 @@
 #include "view/PrimitiveContextMenu.h"
 #include "view/PropertiesDialogs.h"
 #include "view/SelectionAttributes.h"
+#include "drawing/PensAndFonts.h"
 #include "view/ToolTable.h"
 #include "view/ZoomLadder.h"
 

@@ -13,8 +13,3 @@ ColorChoice CurrentColorChoice();
 void ApplyColorChoice(CCovermintDoc& document, const ColorChoice& choice);
 void ApplyPenWidth(CCovermintDoc& document, int width);
 void ApplyFontChoice(CCovermintDoc& document, const QFont& font, ColorRef textColor);
-
-// Face, point size and the bold, italic, underline and strike-out bits.
-QFont FontFromSpec(const FontSpec& fontSpec);
-// The same from a font; rotation and justification are kept from base.
-FontSpec SpecFromFont(const QFont& font, const FontSpec& base);

@@ -153,7 +153,7 @@ TEST(LabelDocument, NewDocumentState)
     EXPECT_TRUE(doc.DisplaySettings().showFileDateFormat.isEmpty());
     EXPECT_EQ(doc.DisplaySettings().sizeUnits, QStringLiteral("K"));
 
-    doc.DisplaySettings().CopyFromPreferences();
+    doc.DisplaySettings() = CPreferences::Instance().Display();
     EXPECT_EQ(doc.DisplaySettings().showFileDateFormat, QStringLiteral("%d/%m/%y"));
 
     EXPECT_EQ(doc.AddDirectoryInformation(QStringLiteral("A")), doc.AddDirectoryInformation(QStringLiteral("A")));

@@ -11,6 +11,7 @@
 #include "drawing/dialogs/CFontColorDialog.h"
 #include "toolkit/CommandIds.h"
 #include "view/PropertiesDialogs.h"
+#include "drawing/PensAndFonts.h"
 #include "view/SelectionAttributes.h"
 
 #include <QDialogButtonBox>

@@ -6,7 +6,7 @@
 #include "drawing/dialogs/CTextPrimitiveName.h"
 #include "toolkit/ColorPickerCombo.h"
 #include "drawing/dialogs/CFontColorDialog.h"
-#include "view/SelectionAttributes.h"
+#include "drawing/PensAndFonts.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>
