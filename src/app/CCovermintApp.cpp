@@ -9,7 +9,7 @@
 #include "app/CTreeViewTemplate.h"
 #include "cli/CommandLine.h"
 #include "app/HelpLinks.h"
-#include "app/HomeFolderSeed.h"
+#include "document/HomeFolderSeed.h"
 #include "app/LabelSaver.h"
 #include "app/RecentFileList.h"
 #include "document/CCovermintDoc.h"

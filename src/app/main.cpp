@@ -1,6 +1,6 @@
 #include "app/CCovermintApp.h"
 #include "cli/CHeadlessRunner.h"
-#include "app/HomeFolderSeed.h"
+#include "document/HomeFolderSeed.h"
 
 #include <QApplication>
 #include <QGuiApplication>

@@ -1,4 +1,4 @@
-#include "app/HomeFolderSeed.h"
+#include "document/HomeFolderSeed.h"
 
 #include "document/CPreferences.h"
 
