@@ -7,7 +7,7 @@
 #include "app/CTipDlg.h"
 #include "app/CTreeViewLabel.h"
 #include "app/CTreeViewTemplate.h"
-#include "cli/CommandLine.h"
+#include "cli/CHeadlessRunner.h"
 #include "app/HelpLinks.h"
 #include "document/HomeFolderSeed.h"
 #include "app/LabelSaver.h"
@@ -61,17 +61,8 @@ CCovermintApp::~CCovermintApp()
 int CCovermintApp::Start(const QStringList& arguments)
 {
     const CCommandLine::Result command = CCommandLine::Parse(arguments);
-    switch (command.action) {
-    case CCommandLine::Action::ShowHelp:
-    case CCommandLine::Action::ShowVersion:
-        std::fprintf(stdout, "%s\n", qPrintable(command.text));
-        return 0;
-    case CCommandLine::Action::Fail:
-        std::fprintf(stderr, "covermint: %s\n", qPrintable(command.text));
-        return 2;
-    case CCommandLine::Action::Run:
-        break;
-    }
+    if (command.action != CCommandLine::Action::Run)
+        return CHeadlessRunner::Run(command);
 
     QString seedMessage;
     if (CHomeFolderSeed::Run(m_programDir, &seedMessage) != CHomeFolderSeed::Outcome::NotNeeded &&

@@ -86,26 +86,25 @@ std::optional<Format> FormatOf(const QString& fileName)
 
 bool Export(CCovermintDoc& document, const QString& fileName, int dpi, QString* error)
 {
-    const std::optional<Format> format = FormatOf(fileName);
-    if (!format) {
-        *error = QStringLiteral("unknown output format");
+    auto fail = [error](const QString& reason) {
+        if (error)
+            *error = reason;
         return false;
-    }
+    };
+    const std::optional<Format> format = FormatOf(fileName);
+    if (!format)
+        return fail(QStringLiteral("unknown output format"));
     // Rendered in memory first so a failure never leaves a half-written file.
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
     const bool rendered = *format == Format::Png ? RenderPng(document, dpi, buffer)
                           : *format == Format::Pdf ? RenderPdf(document, buffer)
                                                     : RenderSvg(document, buffer);
-    if (!rendered) {
-        *error = QStringLiteral("could not render the label");
-        return false;
-    }
+    if (!rendered)
+        return fail(QStringLiteral("could not render the label"));
     QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly) || file.write(buffer.data()) != buffer.size() || !file.commit()) {
-        *error = file.errorString();
-        return false;
-    }
+    if (!file.open(QIODevice::WriteOnly) || file.write(buffer.data()) != buffer.size() || !file.commit())
+        return fail(file.errorString());
     return true;
 }
 

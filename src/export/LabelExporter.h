@@ -14,6 +14,7 @@ enum class Format { Pdf, Png, Svg };
 std::optional<Format> FormatOf(const QString& fileName);
 
 // dpi applies to PNG; PDF is vector at the page's size, SVG at 100 units per inch.
+// error, when given, receives the reason of a failure.
 bool Export(CCovermintDoc& document, const QString& fileName, int dpi, QString* error);
 
 } // namespace LabelExporter

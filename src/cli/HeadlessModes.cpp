@@ -1,0 +1,7 @@
+#include "cli/HeadlessMode.h"
+
+const std::vector<CHeadlessMode>& HeadlessModes()
+{
+    static const std::vector<CHeadlessMode> modes = {ExportMode(), InfoMode(), NewFromMode()};
+    return modes;
+}
