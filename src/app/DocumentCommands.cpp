@@ -2,6 +2,7 @@
 
 #include "document/CCovermintDoc.h"
 #include "document/dialogs/CLabelHeader.h"
+#include "drawing/PrimitiveClipboard.h"
 #include "platform/Prompter.h"
 #include "toolkit/CommandIds.h"
 
@@ -34,7 +35,7 @@ bool IsEnabled(CCovermintDoc& document, int id)
     case CommandId::Copy:
         return document.Engine().FirstSelected() != nullptr;
     case CommandId::Paste:
-        return CDrawingEngine::CanPaste();
+        return !PrimitiveClipboard::IsEmpty();
     default:
         return Handles(id);
     }

@@ -82,6 +82,33 @@ QString XmlLoadResult::Message() const
         + QString::number(column);
 }
 
+XmlLoadResult LoadXmlBytes(const QByteArray& data, pugi::xml_document& document)
+{
+    document.reset();
+    if (data.size() > kMaxFileSize)
+        return Failure(QStringLiteral("The data is too large to be a Covermint file."));
+    const pugi::xml_parse_result parsed = document.load_buffer(data.constData(), size_t(data.size()), kParseFlags);
+    XmlLoadResult result;
+    result.read = true;
+    result.ok = bool(parsed);
+    if (!result.ok) {
+        result.reason = QString::fromUtf8(parsed.description());
+        LocateOffset(data, qsizetype(parsed.offset), result.line, result.column);
+        document.reset();
+    }
+    return result;
+}
+
+XmlLoadResult LoadXmlDevice(QIODevice& device, const QString& name, pugi::xml_document& document)
+{
+    document.reset();
+    // One byte more than allowed tells a file that is too large.
+    const QByteArray data = device.read(kMaxFileSize + 1);
+    if (data.size() > kMaxFileSize)
+        return Failure(QStringLiteral("%1 is too large to be a Covermint file.").arg(name));
+    return LoadXmlBytes(data, document);
+}
+
 XmlLoadResult LoadXmlFile(const QString& path, pugi::xml_document& document)
 {
     document.reset();
@@ -95,17 +122,7 @@ XmlLoadResult LoadXmlFile(const QString& path, pugi::xml_document& document)
     const QByteArray data = file.readAll();
     if (file.error() != QFileDevice::NoError)
         return Failure(QStringLiteral("Could not read %1: %2").arg(path, file.errorString()));
-
-    const pugi::xml_parse_result parsed = document.load_buffer(data.constData(), size_t(data.size()), kParseFlags);
-    XmlLoadResult result;
-    result.read = true;
-    result.ok = bool(parsed);
-    if (!result.ok) {
-        result.reason = QString::fromUtf8(parsed.description());
-        LocateOffset(data, qsizetype(parsed.offset), result.line, result.column);
-        document.reset();
-    }
-    return result;
+    return LoadXmlBytes(data, document);
 }
 
 void ResetXmlDocument(pugi::xml_document& document)

@@ -1,6 +1,8 @@
 #pragma once
 // Whole XML files as every Covermint file is kept: UTF-8 with a declaration,
 // values read back exactly as written, saves that never destroy the old file.
+#include <QByteArray>
+#include <QIODevice>
 #include <QString>
 
 #include <pugixml.hpp>
@@ -17,6 +19,10 @@ struct XmlLoadResult
     QString Message() const;
 };
 
+// The same reading from bytes, an open device (name is what messages call
+// it) or a file. A failed parse gives line and column.
+XmlLoadResult LoadXmlBytes(const QByteArray& data, pugi::xml_document& document);
+XmlLoadResult LoadXmlDevice(QIODevice& device, const QString& name, pugi::xml_document& document);
 XmlLoadResult LoadXmlFile(const QString& path, pugi::xml_document& document);
 
 // Empties the document and gives it the XML declaration.

@@ -1,6 +1,15 @@
 #include "directory/CDocumentDirectoryInformation.h"
 
+#include "drawing/CTextPrimitive.h"
+
 namespace {
+using Special = CTextPrimitive::Special;
+
+QString SpecialName(Special special)
+{
+    return CTextPrimitive::SpecialName(special);
+}
+
 QString SizeText(int kb)
 {
     return kb < 100001 ? QStringLiteral("%1 KB").arg(kb) : QStringLiteral("%1 MB").arg(kb / 1000);
@@ -18,10 +27,10 @@ void CDocumentDirectoryInformation::SetCddbTexts(const CCddbTexts& texts)
     m_cddb = texts;
     if (!m_textChanged)
         return;
-    m_textChanged(QStringLiteral("CDDB Disk Title"), texts.title);
-    m_textChanged(QStringLiteral("CDDB Track Listing"), texts.trackListing);
-    m_textChanged(QStringLiteral("CDDB Extended Disk Information"), texts.extDiscInfo);
-    m_textChanged(QStringLiteral("CDDB Extended Track Information"), texts.extTrackInfo);
+    m_textChanged(SpecialName(Special::CddbDiskTitle), texts.title);
+    m_textChanged(SpecialName(Special::CddbTrackListing), texts.trackListing);
+    m_textChanged(SpecialName(Special::CddbExtendedDiskInformation), texts.extDiscInfo);
+    m_textChanged(SpecialName(Special::CddbExtendedTrackInformation), texts.extTrackInfo);
 }
 
 void CDocumentDirectoryInformation::SetFreeSpace(int kb)
@@ -62,5 +71,5 @@ void CDocumentDirectoryInformation::LoadTree(pugi::xml_node directoryElement)
 void CDocumentDirectoryInformation::UpdateDiskSizeTexts()
 {
     if (m_textChanged)
-        m_textChanged(QStringLiteral("Disk Size (Freespace/Total)"), DiskSizeText());
+        m_textChanged(SpecialName(Special::DiskSize), DiskSizeText());
 }

@@ -2,7 +2,9 @@
 
 #include "base/XmlValues.h"
 
+#include <algorithm>
 #include <cstring>
+#include <iterator>
 
 std::vector<KeyedField> CDirectoryDisplaySettings::Fields(std::initializer_list<const char*> keywords)
 {
@@ -23,10 +25,14 @@ std::vector<KeyedField> CDirectoryDisplaySettings::Fields(std::initializer_list<
         {"SIZEUNITS", &sizeUnits},
     };
     std::vector<KeyedField> fields;
-    for (const char* key : keywords)
-        for (const KeyedField& f : all)
-            if (std::strcmp(f.key, key) == 0)
-                fields.push_back(f);
+    for (const char* key : keywords) {
+        const auto known = std::find_if(std::begin(all), std::end(all),
+                                        [key](const KeyedField& f) { return std::strcmp(f.key, key) == 0; });
+        // A misspelt keyword would quietly drop a field from every file.
+        if (known == std::end(all))
+            qFatal("unknown display keyword %s", key);
+        fields.push_back(*known);
+    }
     return fields;
 }
 

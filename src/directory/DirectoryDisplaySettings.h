@@ -28,7 +28,7 @@ struct CDirectoryDisplaySettings
     bool operator==(const CDirectoryDisplaySettings&) const = default;
 
     // The fields named by their file keywords (DIRDEPTH, COLUMNWIDTH, ...,
-    // SIZEUNITS), written in the given order; unknown keywords are skipped.
+    // SIZEUNITS), written in the given order; an unknown keyword is fatal.
     void Store(pugi::xml_node parent, std::initializer_list<const char*> keywords) const;
     // Reads the named fields that are present; the others keep their value.
     void Load(pugi::xml_node parent, std::initializer_list<const char*> keywords);

@@ -4,9 +4,10 @@
 #include "directory/DirectoryDisplaySettings.h"
 #include "base/FontSpec.h"
 #include "base/Geometry.h"
+#include "base/PathText.h"
+#include "base/XmlFile.h"
 #include "drawing/DrawingDefaults.h"
 
-#include <QDateTime>
 #include <QString>
 #include <QStringList>
 
@@ -27,6 +28,9 @@ public:
     QString PreferencesPath();
 
     bool Save();
+    // Takes the values a preferences file holds; the others stay. Says why
+    // when the bytes are no preferences file (nothing is taken then).
+    XmlLoadResult Read(const QByteArray& bytes);
 
     QString LabelDrive() const { return m_labelDrive; }
     void SetLabelDrive(const QString& v);
@@ -71,6 +75,7 @@ public:
 private:
     CPreferences();
     void Load();
+    XmlLoadResult Apply(const pugi::xml_document& document, XmlLoadResult loaded);
     bool LocatePreferencesFile();
     // Every stored field except the site list, in the file's order.
     std::vector<KeyedField> Fields();
@@ -90,13 +95,5 @@ private:
     QStringList m_cddbSites;
 };
 
-// Small shared helpers of the preferences module.
-QString AddTrailingSeparator(const QString& path);
-QString FolderOfPath(const QString& path);
 // "2.0 Bld <build>".
 QString ProgramVersionText();
-// "%A, %B %d, %Y" of today, e.g. "Monday, December 07, 2026".
-QString TodayDateText();
-QString FormatDateText(const QDate& date);
-// The file-date codes %b %B %d %H %I %m %M %p %S %y %Y.
-QString FormatFileDate(const QString& format, const QDateTime& when);

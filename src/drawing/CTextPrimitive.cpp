@@ -1,8 +1,10 @@
 #include "drawing/CTextPrimitive.h"
 
+#include "base/DateText.h"
 #include "base/XmlValues.h"
 #include "drawing/CDrawingEngine.h"
 #include "drawing/DrawingDefaults.h"
+#include "drawing/PensAndFonts.h"
 
 #include <QFontMetrics>
 #include <QPainter>
@@ -113,8 +115,7 @@ CTextPrimitive::CTextPrimitive(CDrawingEngine* owner)
     , m_font(CDrawingDefaults::Instance().Font())
     , m_text(QStringLiteral("<New Text>"))
 {
-    m_lineColor = CDrawingDefaults::Instance().TextColor();
-    m_fillColor = CDrawingDefaults::Instance().FillColor();
+    m_lineColor = m_textColor; // the base took the default text colour
 }
 
 CTextPrimitive::CTextPrimitive()
@@ -148,7 +149,7 @@ std::shared_ptr<const CTextPrimitive::Layout> CTextPrimitive::LayoutFor(const QS
     layout->text = shown;
     layout->fontSpec = m_font;
     layout->zoom = zoom;
-    layout->font = m_owner->CreateScaledFont(DrawableFont(m_font));
+    layout->font = ScaledFont(DrawableFont(m_font), m_owner->Zoom());
     if (layout->font.pixelSize() < 1)
         layout->font.setPixelSize(1);
 

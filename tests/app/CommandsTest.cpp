@@ -7,6 +7,7 @@
 #include "document/CCovermintDoc.h"
 #include "document/LabelFile.h"
 #include "document/dialogs/CLabelHeader.h"
+#include "drawing/PrimitiveClipboard.h"
 #include "platform/PrinterInfo.h"
 #include "platform/RecordingPrompter.h"
 #include "view/CCovermintView.h"
@@ -82,7 +83,7 @@ TEST(Commands, EditCommandsFollowTheSelectionAndTheClipboard)
     CRecordingPrompter prompter;
     SeededHome home;
     LabelWindow window(home);
-    CDrawingEngine::ClearClipboard();
+    PrimitiveClipboard::Clear();
     const std::size_t count = window.Document().Engine().Primitives().size();
     EXPECT_FALSE(window.Enabled(Cut));
     EXPECT_FALSE(window.Enabled(Copy));
@@ -106,7 +107,7 @@ TEST(Commands, EditCommandsFollowTheSelectionAndTheClipboard)
     QTest::keyClick(window.app->MainFrame(), Qt::Key_X, Qt::ControlModifier);
     EXPECT_FALSE(window.Document().Engine().HasPrimitives());
     EXPECT_FALSE(window.Enabled(SelectAll));
-    CDrawingEngine::ClearClipboard();
+    PrimitiveClipboard::Clear();
 }
 
 TEST(Commands, ToolsZoomAndHiddenFeatures)

@@ -420,6 +420,27 @@ TEST(LabelFile, FilesThatAreNotLabels)
     }
 }
 
+// Bytes read as a file does, with the reason and place of a failure and no
+// message: telling the user is the caller's part.
+TEST(LabelFile, BytesReadWithoutMessages)
+{
+    CRecordingPrompter prompter;
+    CTempHome home;
+    CCovermintDoc doc;
+    const XmlLoadResult broken = LabelFile::Read(doc, "<COVERMINTLABEL>\n<NAME>x\n</COVERMINTLABEL>");
+    EXPECT_FALSE(broken.ok);
+    EXPECT_EQ(broken.line, 3);
+    ASSERT_TRUE(LabelFile::Read(doc, LabelXml("2.0", "<NAME>Bytes</NAME>")).ok);
+    EXPECT_EQ(doc.Header().name, QStringLiteral("Bytes"));
+
+    CLabelHeaderFields header;
+    EXPECT_FALSE(LabelFile::ReadHeader(QByteArray("<COVERMINTLABEL><NAME>n</NAME>"), header));
+    ASSERT_TRUE(LabelFile::ReadHeader(
+        LabelXml("2.0", "<DESCRIPTION>d</DESCRIPTION><NAME>n</NAME><AUTHOR>a</AUTHOR><CREATED>c</CREATED>"), header));
+    EXPECT_EQ(header.author, QStringLiteral("a"));
+    EXPECT_TRUE(prompter.messages.isEmpty());
+}
+
 TEST(LabelFile, HugeValuesAndDeepTrees)
 {
     CRecordingPrompter prompter;

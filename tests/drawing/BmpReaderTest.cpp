@@ -120,6 +120,7 @@ TEST(BmpReader, RefusesLyingHeadersWithTheirMessages)
         c.spoil(file);
         const BmpResult r = Read(file);
         EXPECT_EQ(r.message.toStdString(), c.message) << c.what;
+        EXPECT_FALSE(r.Ok()) << c.what;
         EXPECT_TRUE(r.picture.rgb.empty()) << c.what;
     }
 

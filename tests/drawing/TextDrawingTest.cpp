@@ -2,6 +2,7 @@
 // primitive, checked on real pixels.
 #include "TextTestSupport.h"
 
+#include "base/DateText.h"
 #include "document/CPreferences.h"
 #include "drawing/DrawingDefaults.h"
 

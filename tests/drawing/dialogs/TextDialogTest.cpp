@@ -1,6 +1,7 @@
 // "Text Editing" and "Advanced Text Object" driven through their real widgets.
 #include "drawing/TextTestSupport.h"
 
+#include "base/DateText.h"
 #include "directory/CDocumentDirectoryInformation.h"
 #include "document/CCovermintDoc.h"
 #include "document/CPreferences.h"
