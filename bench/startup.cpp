@@ -3,7 +3,7 @@
 // a label named on the command line.
 #include "app/CCovermintApp.h"
 #include "app/CMainFrame.h"
-#include "app/HomeFolderSeed.h"
+#include "document/HomeFolderSeed.h"
 #include "document/CPreferences.h"
 
 #include <QApplication>

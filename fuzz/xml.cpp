@@ -1,6 +1,6 @@
 // Any bytes given to the XML reader give either a document or a reason with
 // its line, never both, and a document can always be written out again.
-#include "document/XmlParser.h"
+#include "base/XmlParser.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -4,7 +4,7 @@
 #include "document/CCovermintDoc.h"
 #include "toolkit/CommandIcons.h"
 #include "view/CCovermintView.h"
-#include "view/CommandIds.h"
+#include "toolkit/CommandIds.h"
 
 #include <QCloseEvent>
 

@@ -7,9 +7,9 @@
 #include "app/CTipDlg.h"
 #include "app/CTreeViewLabel.h"
 #include "app/CTreeViewTemplate.h"
-#include "app/CommandLine.h"
+#include "cli/CHeadlessRunner.h"
 #include "app/HelpLinks.h"
-#include "app/HomeFolderSeed.h"
+#include "document/HomeFolderSeed.h"
 #include "app/LabelSaver.h"
 #include "app/RecentFileList.h"
 #include "cd/dialogs/CddbCommands.h"
@@ -20,7 +20,7 @@
 #include "toolkit/CMessageBoxPrompter.h"
 #include "toolkit/PrinterSetup.h"
 #include "view/CCovermintView.h"
-#include "view/CommandIds.h"
+#include "toolkit/CommandIds.h"
 
 #include <QApplication>
 #include <QFile>
@@ -63,17 +63,8 @@ CCovermintApp::~CCovermintApp()
 int CCovermintApp::Start(const QStringList& arguments)
 {
     const CCommandLine::Result command = CCommandLine::Parse(arguments);
-    switch (command.action) {
-    case CCommandLine::Action::ShowHelp:
-    case CCommandLine::Action::ShowVersion:
-        std::fprintf(stdout, "%s\n", qPrintable(command.text));
-        return 0;
-    case CCommandLine::Action::Fail:
-        std::fprintf(stderr, "covermint: %s\n", qPrintable(command.text));
-        return 2;
-    case CCommandLine::Action::Run:
-        break;
-    }
+    if (command.action != CCommandLine::Action::Run)
+        return CHeadlessRunner::Run(command);
 
     QString seedMessage;
     if (CHomeFolderSeed::Run(m_programDir, &seedMessage) != CHomeFolderSeed::Outcome::NotNeeded &&
@@ -180,7 +171,7 @@ CChildFrame* CCovermintApp::NewLabelFromTemplate(const QString& relativePath)
     auto document = std::make_unique<CCovermintDoc>();
     document->SetTitle(QStringLiteral("Untitled Label"));
     document->OnNewDocument();
-    document->DisplaySettings().CopyFromPreferences();
+    document->DisplaySettings() = CPreferences::Instance().Display();
     if (document->Load(path)) {
         // The label's special texts show the header chosen for it.
         const CLabelHeaderFields header = document->Header();

@@ -15,7 +15,7 @@
 #include "platform/PrinterInfo.h"
 #include "toolkit/CommandIcons.h"
 #include "view/CCovermintView.h"
-#include "view/CommandIds.h"
+#include "toolkit/CommandIds.h"
 
 #include <QAction>
 #include <QActionGroup>

@@ -1,6 +1,6 @@
 #include "app/CommandTable.h"
 
-#include "view/CommandIds.h"
+#include "toolkit/CommandIds.h"
 
 #include <algorithm>
 

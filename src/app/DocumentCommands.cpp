@@ -3,8 +3,9 @@
 #include "app/ReadDriveCommand.h"
 #include "document/CCovermintDoc.h"
 #include "document/dialogs/CLabelHeader.h"
+#include "drawing/PrimitiveClipboard.h"
 #include "platform/Prompter.h"
-#include "view/CommandIds.h"
+#include "toolkit/CommandIds.h"
 
 #include <QAction>
 #include <QMainWindow>
@@ -36,7 +37,7 @@ bool IsEnabled(CCovermintDoc& document, int id)
     case CommandId::Copy:
         return document.Engine().FirstSelected() != nullptr;
     case CommandId::Paste:
-        return CDrawingEngine::CanPaste();
+        return !PrimitiveClipboard::IsEmpty();
     default:
         return Handles(id);
     }

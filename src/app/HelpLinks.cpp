@@ -2,7 +2,7 @@
 
 #include "document/CPreferences.h"
 #include "platform/Prompter.h"
-#include "view/CommandIds.h"
+#include "toolkit/CommandIds.h"
 
 #include <QDesktopServices>
 #include <QFileInfo>

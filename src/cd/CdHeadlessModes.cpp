@@ -11,46 +11,11 @@
 
 namespace {
 
-enum Exit { Ok = 0, Usage = 1, Input = 2, Output = 3 };
+enum Exit { Ok = 0, Input = 2, Output = 3 };
 
 void Say(const QString& text)
 {
     std::fprintf(stderr, "covermint: %s\n", text.toLocal8Bit().constData());
-}
-
-struct Options
-{
-    QString discIdSource;
-    QString cddbSource;
-    QString into;
-    QString save;
-    QString site;
-    QString category;
-};
-
-QString Parse(const QStringList& args, Options& o)
-{
-    const std::pair<const char*, QString*> valued[] = {
-        {"--disc-id", &o.discIdSource}, {"--cddb", &o.cddbSource}, {"--into", &o.into},
-        {"--save", &o.save},            {"--cddb-site", &o.site},  {"--category", &o.category}};
-    for (int i = 0; i < args.size(); ++i) {
-        QString* target = nullptr;
-        for (const auto& [name, field] : valued)
-            if (args.at(i) == QLatin1String(name))
-                target = field;
-        if (!target)
-            return QStringLiteral("unknown argument ") + args.at(i);
-        if (i + 1 >= args.size() || args.at(i + 1).isEmpty())
-            return args.at(i) + QStringLiteral(" needs a value");
-        *target = args.at(++i);
-    }
-    if (o.discIdSource.isEmpty() == o.cddbSource.isEmpty())
-        return QStringLiteral("choose one of --disc-id or --cddb");
-    if (!o.discIdSource.isEmpty() && (!o.into.isEmpty() || !o.save.isEmpty() || !o.site.isEmpty() || !o.category.isEmpty()))
-        return QStringLiteral("--disc-id takes no further options");
-    if (!o.cddbSource.isEmpty() && o.into.isEmpty())
-        return QStringLiteral("--cddb needs --into LABEL.cla");
-    return {};
 }
 
 std::optional<CDiscToc> ReadToc(const QString& source)
@@ -61,9 +26,11 @@ std::optional<CDiscToc> ReadToc(const QString& source)
     return read.toc;
 }
 
-int DiscId(const Options& o)
+} // namespace
+
+int CdHeadlessModes::PrintDiscId(const QString& source)
 {
-    const std::optional<CDiscToc> toc = ReadToc(o.discIdSource);
+    const std::optional<CDiscToc> toc = ReadToc(source);
     if (!toc)
         return Input;
     const QByteArray line = toc->DiscIdLine().toLatin1() + '\n';
@@ -71,6 +38,7 @@ int DiscId(const Options& o)
     return std::fflush(stdout) == 0 ? Ok : Output;
 }
 
+namespace {
 // No one to ask: the first match (of the category, when one is given).
 class CUnattendedPrompts final : public ICddbPrompts
 {
@@ -107,9 +75,11 @@ std::optional<CCddbDisc> LookUp(CCddbClient& client, const CDiscToc& toc, const 
     }
 }
 
-int Cddb(const Options& o)
+} // namespace
+
+int CdHeadlessModes::LookUpIntoLabel(const CCddbRun& o)
 {
-    const std::optional<CDiscToc> toc = ReadToc(o.cddbSource);
+    const std::optional<CDiscToc> toc = ReadToc(o.source);
     if (!toc)
         return Input;
     if (!QFileInfo(o.into).isFile()) {
@@ -148,33 +118,3 @@ int Cddb(const Options& o)
     return Ok;
 }
 
-} // namespace
-
-bool CdHeadlessModes::Handles(const QStringList& arguments)
-{
-    return arguments.contains(QStringLiteral("--disc-id")) || arguments.contains(QStringLiteral("--cddb"));
-}
-
-int CdHeadlessModes::Run(const QStringList& arguments)
-{
-    Options options;
-    const QString problem = Parse(arguments, options);
-    if (!problem.isEmpty()) {
-        Say(problem + QStringLiteral(" (see covermint --help)"));
-        return Usage;
-    }
-    return options.discIdSource.isEmpty() ? Cddb(options) : DiscId(options);
-}
-
-QString CdHeadlessModes::HelpText()
-{
-    return QStringLiteral(
-        "  covermint --disc-id DEVICE_OR_CUE\n"
-        "      Print the CDDB disc id line of the audio CD in a drive (or of a CUE, cdrdao\n"
-        "      TOC or NRG image): <id> <ntracks> <offset>... <seconds>.\n"
-        "  covermint --cddb DEVICE_OR_CUE --into LABEL.cla [--save OUT.cla] [--cddb-site URL]\n"
-        "            [--category C]\n"
-        "      Look the disc up in CDDB (the first match, or the first of category C) and\n"
-        "      store its title and track listings in the label, as Connect to CDDB does;\n"
-        "      saves LABEL.cla, or OUT.cla when given. Exit status 4: the lookup failed.\n");
-}

@@ -1,17 +1,23 @@
 #pragma once
-// The audio CD modes of the command line:
-//   --disc-id DEVICE_OR_CUE      prints "<id> <ntracks> <offset>... <nsecs>"
-//   --cddb DEVICE_OR_CUE --into LABEL.cla [--save OUT.cla] [--cddb-site URL]
-//          [--category C]        looks the disc up and stores its texts
-// Messages go to stderr. Exit codes as the other headless modes, plus
-// kCddbFailed when the lookup itself fails.
-#include <QStringList>
+// The work of the audio CD modes of the command line. Messages go to
+// stderr. Exit codes as the other headless modes, plus kCddbFailed when the
+// lookup itself fails.
+#include <QString>
 
 namespace CdHeadlessModes {
 constexpr int kCddbFailed = 4;
 
-bool Handles(const QStringList& arguments);
-// arguments without the program name
-int Run(const QStringList& arguments);
-QString HelpText();
+// Prints "<id> <ntracks> <offset>... <nsecs>" for a drive or an image.
+int PrintDiscId(const QString& source);
+
+struct CCddbRun
+{
+    QString source;   // a drive or an image
+    QString into;     // the label to store the texts in
+    QString save;     // where to save it; into when empty
+    QString site;     // overrides the preferences' site when not empty
+    QString category; // only a match of this category, when not empty
+};
+// Looks the disc up (the first match) and stores its texts in the label.
+int LookUpIntoLabel(const CCddbRun& run);
 } // namespace CdHeadlessModes

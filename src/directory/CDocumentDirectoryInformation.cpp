@@ -1,29 +1,36 @@
 #include "directory/CDocumentDirectoryInformation.h"
 
-#include "drawing/CDrawingEngine.h"
+#include "drawing/CTextPrimitive.h"
 
 namespace {
+using Special = CTextPrimitive::Special;
+
+QString SpecialName(Special special)
+{
+    return CTextPrimitive::SpecialName(special);
+}
+
 QString SizeText(int kb)
 {
     return kb < 100001 ? QStringLiteral("%1 KB").arg(kb) : QStringLiteral("%1 MB").arg(kb / 1000);
 }
 } // namespace
 
-CDocumentDirectoryInformation::CDocumentDirectoryInformation(CDrawingEngine* engine, QString segmentName)
+CDocumentDirectoryInformation::CDocumentDirectoryInformation(TextChanged textChanged, QString segmentName)
     : m_segmentName(std::move(segmentName))
-    , m_engine(engine)
+    , m_textChanged(std::move(textChanged))
 {
 }
 
 void CDocumentDirectoryInformation::SetCddbTexts(const CCddbTexts& texts)
 {
     m_cddb = texts;
-    if (!m_engine)
+    if (!m_textChanged)
         return;
-    m_engine->SetTextByName(QStringLiteral("CDDB Disk Title"), texts.title);
-    m_engine->SetTextByName(QStringLiteral("CDDB Track Listing"), texts.trackListing);
-    m_engine->SetTextByName(QStringLiteral("CDDB Extended Disk Information"), texts.extDiscInfo);
-    m_engine->SetTextByName(QStringLiteral("CDDB Extended Track Information"), texts.extTrackInfo);
+    m_textChanged(SpecialName(Special::CddbDiskTitle), texts.title);
+    m_textChanged(SpecialName(Special::CddbTrackListing), texts.trackListing);
+    m_textChanged(SpecialName(Special::CddbExtendedDiskInformation), texts.extDiscInfo);
+    m_textChanged(SpecialName(Special::CddbExtendedTrackInformation), texts.extTrackInfo);
 }
 
 void CDocumentDirectoryInformation::SetFreeSpace(int kb)
@@ -63,6 +70,6 @@ void CDocumentDirectoryInformation::LoadTree(pugi::xml_node directoryElement)
 
 void CDocumentDirectoryInformation::UpdateDiskSizeTexts()
 {
-    if (m_engine)
-        m_engine->SetTextByName(QStringLiteral("Disk Size (Freespace/Total)"), DiskSizeText());
+    if (m_textChanged)
+        m_textChanged(SpecialName(Special::DiskSize), DiskSizeText());
 }

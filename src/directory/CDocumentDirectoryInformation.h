@@ -6,9 +6,9 @@
 
 #include <QString>
 
-#include <pugixml.hpp>
+#include <functional>
 
-class CDrawingEngine;
+#include <pugixml.hpp>
 
 struct CCddbTexts
 {
@@ -23,8 +23,10 @@ struct CCddbTexts
 class CDocumentDirectoryInformation
 {
 public:
-    // engine: the document's engine (not owned; may be null when headless).
-    explicit CDocumentDirectoryInformation(CDrawingEngine* engine, QString segmentName = {});
+    // Given a special text's name and its new value whenever one changes.
+    using TextChanged = std::function<void(const QString& specialName, const QString& text)>;
+
+    explicit CDocumentDirectoryInformation(TextChanged textChanged, QString segmentName = {});
 
     CDocumentDirectoryInformation(const CDocumentDirectoryInformation&) = delete;
     CDocumentDirectoryInformation& operator=(const CDocumentDirectoryInformation&) = delete;
@@ -60,5 +62,5 @@ private:
     int m_freeSpace = 0;
     int m_totalSpace = 0;
     CCddbTexts m_cddb;
-    CDrawingEngine* m_engine;
+    TextChanged m_textChanged;
 };

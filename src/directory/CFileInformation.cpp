@@ -1,6 +1,6 @@
 #include "directory/CFileInformation.h"
 
-#include "document/XmlValues.h"
+#include "base/XmlValues.h"
 
 #include <utility>
 

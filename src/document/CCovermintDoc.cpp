@@ -3,6 +3,7 @@
 #include "directory/CDocumentDirectoryInformation.h"
 #include "document/LabelFile.h"
 #include "document/SaveNameRules.h"
+#include "drawing/CTextPrimitive.h"
 #include "drawing/LabelView.h"
 #include "platform/PrinterInfo.h"
 #include "platform/Prompter.h"
@@ -39,22 +40,22 @@ void CCovermintDoc::SetHeaderField(QString CLabelHeaderFields::*field, const QSt
 
 void CCovermintDoc::SetDescription(const QString& v)
 {
-    SetHeaderField(&CLabelHeaderFields::description, QStringLiteral("Label Description"), v);
+    SetHeaderField(&CLabelHeaderFields::description, CTextPrimitive::SpecialName(CTextPrimitive::Special::LabelDescription), v);
 }
 
 void CCovermintDoc::SetName(const QString& v)
 {
-    SetHeaderField(&CLabelHeaderFields::name, QStringLiteral("Label Name"), v);
+    SetHeaderField(&CLabelHeaderFields::name, CTextPrimitive::SpecialName(CTextPrimitive::Special::LabelName), v);
 }
 
 void CCovermintDoc::SetAuthor(const QString& v)
 {
-    SetHeaderField(&CLabelHeaderFields::author, QStringLiteral("Label Author"), v);
+    SetHeaderField(&CLabelHeaderFields::author, CTextPrimitive::SpecialName(CTextPrimitive::Special::LabelAuthor), v);
 }
 
 void CCovermintDoc::SetCreationDate(const QString& v)
 {
-    SetHeaderField(&CLabelHeaderFields::created, QStringLiteral("Label Create Date"), v);
+    SetHeaderField(&CLabelHeaderFields::created, CTextPrimitive::SpecialName(CTextPrimitive::Special::LabelCreateDate), v);
 }
 
 CDocumentDirectoryInformation* CCovermintDoc::FindDirectoryInformation(const QString& segmentName) const
@@ -77,7 +78,9 @@ CDocumentDirectoryInformation* CCovermintDoc::AddDirectoryInformation(const QStr
 {
     if (CDocumentDirectoryInformation* existing = FindDirectoryInformation(segmentName))
         return existing;
-    m_records.push_back(std::make_unique<CDocumentDirectoryInformation>(m_engine.get(), segmentName));
+    CDrawingEngine* engine = m_engine.get();
+    auto showText = [engine](const QString& specialName, const QString& text) { engine->SetTextByName(specialName, text); };
+    m_records.push_back(std::make_unique<CDocumentDirectoryInformation>(showText, segmentName));
     return m_records.back().get();
 }
 
@@ -160,9 +163,14 @@ void CCovermintDoc::OnNewDocument()
 bool CCovermintDoc::Load(const QString& path)
 {
     CWaitCursor wait;
-    const bool loaded = LabelFile::Load(*this, path);
+    const XmlLoadResult loaded = LabelFile::Load(*this, path);
+    if (!loaded.ok) {
+        // A parser's reason does not say which file it is about.
+        const QString heading = loaded.read ? path + QLatin1Char('\n') : QString();
+        Prompter().ShowMessage(heading + loaded.Message(), CPrompter::Icon::Warning);
+    }
     SetModifiedFlag(false);
-    return loaded;
+    return loaded.ok;
 }
 
 bool CCovermintDoc::SaveTo(const QString& path, QString* error)

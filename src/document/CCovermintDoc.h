@@ -1,8 +1,9 @@
 #pragma once
 // One open label or template: its engine and primitives, header, directory
 // information records, directory display settings, undo history and page size.
-#include "document/DirectoryDisplaySettings.h"
+#include "directory/DirectoryDisplaySettings.h"
 #include "drawing/CDrawingEngine.h"
+#include "drawing/ILabelDocument.h"
 #include "drawing/UndoCommands.h"
 
 #include <QObject>
@@ -24,7 +25,7 @@ struct CLabelHeaderFields
     QString version; // what the last loaded file said
 };
 
-class CCovermintDoc : public QObject
+class CCovermintDoc : public QObject, public ILabelDocument
 {
     Q_OBJECT
 public:
@@ -71,7 +72,9 @@ public:
     void AddView(ILabelView* view);
     void RemoveView(ILabelView* view);
     const std::vector<ILabelView*>& Views() const { return m_views; }
-    void UpdateAllViews();
+    void UpdateAllViews() override;
+    void MarkModified() override { SetModifiedFlag(true); }
+    void SubmitCommand(std::unique_ptr<CCommand> command) override { m_commands.Submit(std::move(command)); }
 
     // -- contents
     void DeleteContents();

@@ -1,8 +1,8 @@
 #include "document/CPreferences.h"
 
 #include "BuildInfo.h"
-#include "document/XmlFile.h"
-#include "document/XmlValues.h"
+#include "base/XmlFile.h"
+#include "base/XmlValues.h"
 #include "platform/Prompter.h"
 
 #include <QDir>
@@ -67,17 +67,24 @@ QString SetAsideCorruptFile(const QString& path)
     return QFile::rename(path, target) ? target : QString();
 }
 
-const char* const kMonthNames[] = {"January", "February", "March", "April", "May", "June", "July",
-    "August", "September", "October", "November", "December"};
-const char* const kDayNames[] = {"Monday", "Tuesday", "Wednesday", "Thursday", "Friday", "Saturday", "Sunday"};
-
-QString MonthName(int month, bool abbreviated)
+// The drawing layer keeps its attributes and finds pictures through this,
+// whichever preferences object is current.
+class PreferencesDrawingStore final : public IDrawingSettingsStore
 {
-    if (month < 1 || month > 12)
-        return {};
-    const QString name = QString::fromLatin1(kMonthNames[month - 1]);
-    return abbreviated ? name.left(3) : name;
-}
+public:
+    DrawingAttributes Attributes() override { return CPreferences::Instance().Attributes(); }
+    void SetAttributes(const DrawingAttributes& attributes) override
+    {
+        CPreferences::Instance().SetAttributes(attributes);
+    }
+    QString HomeFolder() override { return CPreferences::Instance().HomeFolder(); }
+};
+
+const bool g_storeInstalled = [] {
+    static PreferencesDrawingStore store;
+    CDrawingDefaults::Instance().SetStore(&store);
+    return true;
+}();
 
 } // namespace
 
@@ -97,7 +104,6 @@ void CPreferences::Reset()
 
 CPreferences::CPreferences()
     : m_labelDrive(kDefaultLabelDrive)
-    , m_font{QStringLiteral("Times New Roman"), 0, 0, FontSpec::JustifyLeft, 12.0}
     , m_currentCddbSite(DefaultCddbSite())
 {
     m_display.showFileDateFormat = QStringLiteral("%d/%m/%y");
@@ -178,24 +184,36 @@ void CPreferences::Load()
     if (!QFile::exists(path))
         return;
     pugi::xml_document document;
-    const XmlLoadResult loaded = LoadXmlFile(path, document);
-    if (!loaded.read)
+    const XmlLoadResult loaded = Apply(document, LoadXmlFile(path, document));
+    if (!loaded.read || loaded.ok)
         return;
-    const pugi::xml_node root = document.child(kRootName);
-    if (!loaded.ok || !root) {
-        const QString reason = loaded.ok ? QStringLiteral("no %1 element").arg(QLatin1String(kRootName)) : loaded.reason;
-        const QString keptAs = SetAsideCorruptFile(path);
-        if (keptAs.isEmpty()) {
-            Prompter().ShowMessage(QStringLiteral("The preferences file %1 could not be read (%2). The defaults are used for now.")
-                                       .arg(path, reason), CPrompter::Icon::Warning);
-            return;
-        }
-        Save();
-        Prompter().ShowMessage(QStringLiteral("The preferences file %1 could not be read (%2). It was kept as %3 and the defaults are used.")
-                                   .arg(path, reason, keptAs), CPrompter::Icon::Warning);
+    const QString keptAs = SetAsideCorruptFile(path);
+    if (keptAs.isEmpty()) {
+        Prompter().ShowMessage(QStringLiteral("The preferences file %1 could not be read (%2). The defaults are used for now.")
+                                   .arg(path, loaded.reason), CPrompter::Icon::Warning);
         return;
     }
+    Save();
+    Prompter().ShowMessage(QStringLiteral("The preferences file %1 could not be read (%2). It was kept as %3 and the defaults are used.")
+                               .arg(path, loaded.reason, keptAs), CPrompter::Icon::Warning);
+}
 
+XmlLoadResult CPreferences::Read(const QByteArray& bytes)
+{
+    pugi::xml_document document;
+    return Apply(document, LoadXmlBytes(bytes, document));
+}
+
+XmlLoadResult CPreferences::Apply(const pugi::xml_document& document, XmlLoadResult loaded)
+{
+    if (!loaded.ok)
+        return loaded;
+    const pugi::xml_node root = document.child(kRootName);
+    if (!root) {
+        loaded.ok = false;
+        loaded.reason = QStringLiteral("no %1 element").arg(QLatin1String(kRootName));
+        return loaded;
+    }
     m_proxyPort = 0; // a missing port reads as 0
     PersistFields(false, root, Fields());
     if (!IsAcceptableLabelDrive(m_labelDrive))
@@ -206,6 +224,7 @@ void CPreferences::Load()
         if (!text.isEmpty())
             m_cddbSites << text;
     }
+    return loaded;
 }
 
 bool CPreferences::Save()
@@ -232,16 +251,16 @@ std::vector<KeyedField> CPreferences::Fields()
     for (const KeyedField& f : m_display.Fields(COVERMINT_DISPLAY_KEYWORDS))
         fields.push_back(f);
     fields.insert(fields.end(), {
-        {"PENWIDTH", &m_penWidth},
-        {"PTSIZE", &m_font.pointSize},
-        {"FACENAME", &m_font.faceName},
-        {"ROTATION", &m_font.rotation},
-        {"JUSTIFICATION", &m_font.justification},
-        {"FONTATTR", &m_font.attributes},
-        {"LINECOLOR", &m_lineColor},
-        {"FILLCOLOR", &m_fillColor},
-        {"TEXTCOLOR", &m_textColor},
-        {"HOLLOWFILL", &m_hollowFill},
+        {"PENWIDTH", &m_attributes.penWidth},
+        {"PTSIZE", &m_attributes.font.pointSize},
+        {"FACENAME", &m_attributes.font.faceName},
+        {"ROTATION", &m_attributes.font.rotation},
+        {"JUSTIFICATION", &m_attributes.font.justification},
+        {"FONTATTR", &m_attributes.font.attributes},
+        {"LINECOLOR", &m_attributes.lineColor},
+        {"FILLCOLOR", &m_attributes.fillColor},
+        {"TEXTCOLOR", &m_attributes.textColor},
+        {"HOLLOWFILL", &m_attributes.hollowFill},
         {"ACTIVETAB", &m_activeTab},
         {"CURRENTCDDBSITE", &m_currentCddbSite},
     });
@@ -263,68 +282,20 @@ COVERMINT_PREF_SETTER(ProxyPort, int, m_proxyPort)
 COVERMINT_PREF_SETTER(ProxyUser, const QString&, m_proxyUser)
 COVERMINT_PREF_SETTER(ProxyInUse, int, m_proxyInUse)
 COVERMINT_PREF_SETTER(Display, const CDirectoryDisplaySettings&, m_display)
-COVERMINT_PREF_SETTER(Font, const FontSpec&, m_font)
-COVERMINT_PREF_SETTER(PenWidth, int, m_penWidth)
-COVERMINT_PREF_SETTER(LineColor, ColorRef, m_lineColor)
-COVERMINT_PREF_SETTER(FillColor, ColorRef, m_fillColor)
-COVERMINT_PREF_SETTER(TextColor, ColorRef, m_textColor)
-COVERMINT_PREF_SETTER(HollowFill, int, m_hollowFill)
+COVERMINT_PREF_SETTER(Attributes, const DrawingAttributes&, m_attributes)
+COVERMINT_PREF_SETTER(Font, const FontSpec&, m_attributes.font)
+COVERMINT_PREF_SETTER(PenWidth, int, m_attributes.penWidth)
+COVERMINT_PREF_SETTER(LineColor, ColorRef, m_attributes.lineColor)
+COVERMINT_PREF_SETTER(FillColor, ColorRef, m_attributes.fillColor)
+COVERMINT_PREF_SETTER(TextColor, ColorRef, m_attributes.textColor)
+COVERMINT_PREF_SETTER(HollowFill, int, m_attributes.hollowFill)
 COVERMINT_PREF_SETTER(ActiveTab, int, m_activeTab)
 COVERMINT_PREF_SETTER(CurrentCddbSite, const QString&, m_currentCddbSite)
 COVERMINT_PREF_SETTER(CddbSites, const QStringList&, m_cddbSites)
 
 #undef COVERMINT_PREF_SETTER
 
-QString AddTrailingSeparator(const QString& path)
-{
-    if (path.isEmpty() || path.endsWith(u'/'))
-        return path;
-    return path + u'/';
-}
-
-QString FolderOfPath(const QString& path)
-{
-    const qsizetype slash = path.lastIndexOf(u'/');
-    return slash > 0 ? path.left(slash) : QString();
-}
-
 QString ProgramVersionText()
 {
     return QStringLiteral(COVERMINT_PRODUCT_VERSION " Bld " COVERMINT_BUILD_NUMBER);
-}
-
-QString TodayDateText()
-{
-    return FormatDateText(QDate::currentDate());
-}
-
-QString FormatDateText(const QDate& date)
-{
-    if (!date.isValid())
-        return {};
-    return QStringLiteral("%1, %2 %3, %4")
-        .arg(QString::fromLatin1(kDayNames[date.dayOfWeek() - 1]), MonthName(date.month(), false))
-        .arg(date.day(), 2, 10, QLatin1Char('0'))
-        .arg(date.year(), 4, 10, QLatin1Char('0'));
-}
-
-QString FormatFileDate(const QString& format, const QDateTime& when)
-{
-    const QDate date = when.date();
-    const QTime time = when.time();
-    const int hour = time.hour();
-    const int hour12 = hour > 12 ? hour - 12 : hour;
-    QString text = format;
-    text.replace(QStringLiteral("%b"), MonthName(date.month(), true));
-    text.replace(QStringLiteral("%B"), MonthName(date.month(), false));
-    text.replace(QStringLiteral("%d"), QString::number(date.day()));
-    text.replace(QStringLiteral("%H"), QStringLiteral("%1").arg(hour, 2));
-    text.replace(QStringLiteral("%I"), QStringLiteral("%1").arg(hour12, 2));
-    text.replace(QStringLiteral("%m"), QString::number(date.month()));
-    text.replace(QStringLiteral("%M"), QStringLiteral("%1").arg(time.minute(), 2, 10, QLatin1Char('0')));
-    text.replace(QStringLiteral("%p"), hour <= 12 ? QStringLiteral("AM") : QStringLiteral("PM"));
-    text.replace(QStringLiteral("%S"), QStringLiteral("%1").arg(time.second(), 2, 10, QLatin1Char('0')));
-    text.replace(QStringLiteral("%y"), QStringLiteral("%1").arg(date.year() % 100, 2, 10, QLatin1Char('0')));
-    text.replace(QStringLiteral("%Y"), QString::number(date.year()));
-    return text;
 }

@@ -1,11 +1,13 @@
 #pragma once
 // The user's defaults and remembered choices, one process-wide object stored
 // in Covermint.pref in the home folder. Every setter saves the file at once.
-#include "document/DirectoryDisplaySettings.h"
-#include "drawing/FontSpec.h"
-#include "drawing/Geometry.h"
+#include "directory/DirectoryDisplaySettings.h"
+#include "base/FontSpec.h"
+#include "base/Geometry.h"
+#include "base/PathText.h"
+#include "base/XmlFile.h"
+#include "drawing/DrawingDefaults.h"
 
-#include <QDateTime>
 #include <QString>
 #include <QStringList>
 
@@ -26,6 +28,9 @@ public:
     QString PreferencesPath();
 
     bool Save();
+    // Takes the values a preferences file holds; the others stay. Says why
+    // when the bytes are no preferences file (nothing is taken then).
+    XmlLoadResult Read(const QByteArray& bytes);
 
     QString LabelDrive() const { return m_labelDrive; }
     void SetLabelDrive(const QString& v);
@@ -43,17 +48,20 @@ public:
     const CDirectoryDisplaySettings& Display() const { return m_display; }
     void SetDisplay(const CDirectoryDisplaySettings& v);
 
-    FontSpec Font() const { return m_font; }
+    // What new primitives start with; the drawing defaults read them here.
+    const DrawingAttributes& Attributes() const { return m_attributes; }
+    void SetAttributes(const DrawingAttributes& v);
+    FontSpec Font() const { return m_attributes.font; }
     void SetFont(const FontSpec& v);
-    int PenWidth() const { return m_penWidth; }
+    int PenWidth() const { return m_attributes.penWidth; }
     void SetPenWidth(int v);
-    ColorRef LineColor() const { return m_lineColor; }
+    ColorRef LineColor() const { return m_attributes.lineColor; }
     void SetLineColor(ColorRef v);
-    ColorRef FillColor() const { return m_fillColor; }
+    ColorRef FillColor() const { return m_attributes.fillColor; }
     void SetFillColor(ColorRef v);
-    ColorRef TextColor() const { return m_textColor; }
+    ColorRef TextColor() const { return m_attributes.textColor; }
     void SetTextColor(ColorRef v);
-    int HollowFill() const { return m_hollowFill; }
+    int HollowFill() const { return m_attributes.hollowFill; }
     void SetHollowFill(int v);
     int ActiveTab() const { return m_activeTab; }
     void SetActiveTab(int v);
@@ -67,6 +75,7 @@ public:
 private:
     CPreferences();
     void Load();
+    XmlLoadResult Apply(const pugi::xml_document& document, XmlLoadResult loaded);
     bool LocatePreferencesFile();
     // Every stored field except the site list, in the file's order.
     std::vector<KeyedField> Fields();
@@ -80,24 +89,11 @@ private:
     QString m_proxyUser;
     int m_proxyInUse = 0;
     CDirectoryDisplaySettings m_display;
-    FontSpec m_font;
-    int m_penWidth = 2;
-    ColorRef m_lineColor = 0;
-    ColorRef m_fillColor = MakeColorRef(255, 255, 255);
-    ColorRef m_textColor = 0;
-    int m_hollowFill = 1;
+    DrawingAttributes m_attributes;
     int m_activeTab = -1;
     QString m_currentCddbSite;
     QStringList m_cddbSites;
 };
 
-// Small shared helpers of the preferences module.
-QString AddTrailingSeparator(const QString& path);
-QString FolderOfPath(const QString& path);
 // "2.0 Bld <build>".
 QString ProgramVersionText();
-// "%A, %B %d, %Y" of today, e.g. "Monday, December 07, 2026".
-QString TodayDateText();
-QString FormatDateText(const QDate& date);
-// The file-date codes %b %B %d %H %I %m %M %p %S %y %Y.
-QString FormatFileDate(const QString& format, const QDateTime& when);

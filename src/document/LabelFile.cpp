@@ -2,8 +2,8 @@
 
 #include "directory/CDocumentDirectoryInformation.h"
 #include "document/CPreferences.h"
-#include "document/XmlFile.h"
-#include "document/XmlValues.h"
+#include "base/XmlFile.h"
+#include "base/XmlValues.h"
 #include "platform/Prompter.h"
 
 #include <exception>
@@ -125,26 +125,22 @@ bool Store(CCovermintDoc& document, const QString& path, QString* error)
     }
 }
 
-bool Load(CCovermintDoc& document, const QString& path)
+namespace {
+
+// A well-formed file without the label root or VERSION reads nothing.
+XmlLoadResult ReadParsed(CCovermintDoc& document, const pugi::xml_document& xml, const XmlLoadResult& loaded)
 {
-    pugi::xml_document xml;
-    const XmlLoadResult loaded = LoadXmlFile(path, xml);
-    if (!loaded.ok) {
-        // A parser's reason does not say which file it is about.
-        const QString heading = loaded.read ? path + QLatin1Char('\n') : QString();
-        Prompter().ShowMessage(heading + loaded.Message(), CPrompter::Icon::Warning);
-        return false;
-    }
+    if (!loaded.ok)
+        return loaded;
     const pugi::xml_node root = xml.child(kRootName);
     if (root && root.child("VERSION"))
         ReadDocument(document, root);
-    return true;
+    return loaded;
 }
 
-bool ReadHeader(const QString& folder, const QString& fileName, CLabelHeaderFields& header)
+bool ReadParsedHeader(const pugi::xml_document& xml, bool parsed, CLabelHeaderFields& header)
 {
-    pugi::xml_document xml;
-    if (!LoadXmlFile(HeaderPath(folder, fileName), xml).ok)
+    if (!parsed)
         return false;
     const pugi::xml_node root = xml.document_element();
     for (const HeaderKey& h : kHeaderKeys)
@@ -153,6 +149,36 @@ bool ReadHeader(const QString& folder, const QString& fileName, CLabelHeaderFiel
     for (const HeaderKey& h : kHeaderKeys)
         header.*h.field = ElementText(root.child(h.key));
     return true;
+}
+
+} // namespace
+
+XmlLoadResult Read(CCovermintDoc& document, const QByteArray& bytes)
+{
+    pugi::xml_document xml;
+    const XmlLoadResult loaded = LoadXmlBytes(bytes, xml);
+    return ReadParsed(document, xml, loaded);
+}
+
+XmlLoadResult Load(CCovermintDoc& document, const QString& path)
+{
+    pugi::xml_document xml;
+    const XmlLoadResult loaded = LoadXmlFile(path, xml);
+    return ReadParsed(document, xml, loaded);
+}
+
+bool ReadHeader(const QByteArray& bytes, CLabelHeaderFields& header)
+{
+    pugi::xml_document xml;
+    const bool parsed = LoadXmlBytes(bytes, xml).ok;
+    return ReadParsedHeader(xml, parsed, header);
+}
+
+bool ReadHeader(const QString& folder, const QString& fileName, CLabelHeaderFields& header)
+{
+    pugi::xml_document xml;
+    const bool parsed = LoadXmlFile(HeaderPath(folder, fileName), xml).ok;
+    return ReadParsedHeader(xml, parsed, header);
 }
 
 bool WriteHeader(const QString& folder, const QString& fileName, const CLabelHeaderFields& header)

@@ -1,6 +1,7 @@
 #pragma once
 // The label and template file: storing and loading a whole document, and
 // reading or rewriting only the header of a file (workspace, new-label dialog).
+#include "base/XmlFile.h"
 #include "document/CCovermintDoc.h"
 
 #include <QString>
@@ -16,15 +17,17 @@ void BuildDocument(CCovermintDoc& document, pugi::xml_document& xml);
 // (when given) says why.
 bool Store(CCovermintDoc& document, const QString& path, QString* error = nullptr);
 
-// Reads a file into the document. A file that cannot be read or parsed is
-// reported through the prompter ("<reason>\n\n <line>\n <column>") and false
-// returned, the document left as it was. A well-formed file without the
-// label root or VERSION reads nothing and counts as success.
-bool Load(CCovermintDoc& document, const QString& path);
+// Reads a label from bytes or a file into the document. A failure to read
+// or parse leaves the document as it was and says why (line and column for
+// a parse error); the caller shows it. A well-formed file without the label
+// root or VERSION reads nothing and counts as success.
+XmlLoadResult Read(CCovermintDoc& document, const QByteArray& bytes);
+XmlLoadResult Load(CCovermintDoc& document, const QString& path);
 
 // Copies DESCRIPTION, NAME, AUTHOR and CREATED of folder/fileName into
 // header, only when all four exist (the version is not touched).
 bool ReadHeader(const QString& folder, const QString& fileName, CLabelHeaderFields& header);
+bool ReadHeader(const QByteArray& bytes, CLabelHeaderFields& header);
 
 // Sets those four elements (creating missing ones) and saves the file in
 // place. A file that does not parse is left untouched with "Could not parse

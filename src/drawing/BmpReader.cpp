@@ -45,10 +45,25 @@ private:
     std::uint64_t m_size;
 };
 
-BmpResult Fail(const char* message)
+struct BmpFailure
+{
+    BmpStatus status;
+    const char* message;
+};
+
+const BmpFailure kNotBmp{BmpStatus::NotBmp, "Not a valid BMP File"};
+const BmpFailure kHeaderReadError{BmpStatus::ReadError, "Read Error"};
+const BmpFailure kCompressed{BmpStatus::Compressed, "This is a compressed file."};
+const BmpFailure kCorruptPalette{BmpStatus::CorruptPalette, "Corrupt palette"};
+const BmpFailure kPixelReadError{BmpStatus::ReadError, "Read Error!"};
+const BmpFailure kOutOfMemory{BmpStatus::OutOfMemory, "Out of memory"};
+const BmpFailure kRowAllocFailed{BmpStatus::OutOfMemory, "Memory alloc Failed"};
+
+BmpResult Fail(const BmpFailure& failure)
 {
     BmpResult r;
-    r.message = QString::fromLatin1(message);
+    r.status = failure.status;
+    r.message = QString::fromLatin1(failure.message);
     return r;
 }
 
@@ -63,16 +78,16 @@ struct BmpHeader
     std::uint32_t colorsUsed = 0;
 };
 
-// Returns nullptr when the header is usable, else the message.
-const char* ReadHeader(CByteSource& source, BmpHeader& h)
+// Returns nullptr when the header is usable, else the failure.
+const BmpFailure* ReadHeader(CByteSource& source, BmpHeader& h)
 {
     std::array<unsigned char, kFileHeaderSize + kInfoHeaderSize> raw{};
     if (!source.ReadAt(0, raw.data(), 2))
-        return "Not a valid BMP File";
+        return &kNotBmp;
     if (raw[0] != 'B' || raw[1] != 'M')
-        return "Not a valid BMP File";
+        return &kNotBmp;
     if (!source.ReadAt(0, raw.data(), raw.size()))
-        return "Read Error";
+        return &kHeaderReadError;
     const unsigned char* info = raw.data() + kFileHeaderSize;
     h.pixelOffset = U32(raw.data() + 10);
     h.infoSize = U32(info);
@@ -85,17 +100,17 @@ const char* ReadHeader(CByteSource& source, BmpHeader& h)
     // Only the Windows header and its later extensions; the 12-byte OS/2
     // header lays its fields out differently.
     if (h.infoSize < kInfoHeaderSize || planes != 1 || h.width <= 0 || h.height == 0)
-        return "Not a valid BMP File";
+        return &kNotBmp;
     if (h.compression != 0)
-        return "This is a compressed file.";
+        return &kCompressed;
     if (h.bits != 1 && h.bits != 4 && h.bits != 8 && h.bits != 24)
-        return "Not a valid BMP File";
+        return &kNotBmp;
     return nullptr;
 }
 
 // The colour table as blue-green-red-reserved quads; indexes beyond the
 // stored entries stay black.
-const char* ReadPalette(CByteSource& source, const BmpHeader& h, std::array<unsigned char, 256 * 4>& palette)
+const BmpFailure* ReadPalette(CByteSource& source, const BmpHeader& h, std::array<unsigned char, 256 * 4>& palette)
 {
     palette.fill(0);
     if (h.bits > 8)
@@ -103,9 +118,9 @@ const char* ReadPalette(CByteSource& source, const BmpHeader& h, std::array<unsi
     const std::uint32_t capacity = 1u << h.bits;
     const std::uint32_t count = h.colorsUsed ? h.colorsUsed : capacity;
     if (count > capacity)
-        return "Corrupt palette";
+        return &kCorruptPalette;
     if (!source.ReadAt(kFileHeaderSize + h.infoSize, palette.data(), std::size_t(count) * 4))
-        return "Corrupt palette";
+        return &kCorruptPalette;
     return nullptr;
 }
 
@@ -145,46 +160,46 @@ bool CMemoryByteSource::ReadAt(std::uint64_t offset, void* buffer, std::size_t c
 BmpResult ReadBmp(CByteSource& source)
 {
     BmpHeader h;
-    if (const char* error = ReadHeader(source, h))
-        return Fail(error);
+    if (const BmpFailure* failure = ReadHeader(source, h))
+        return Fail(*failure);
 
     const std::uint64_t width = std::uint64_t(h.width);
     const std::uint64_t height = std::uint64_t(h.height < 0 ? -h.height : h.height);
     // Both are below 2^31, so neither product can overflow 64 bits.
     if (width * height > kMaxPicturePixels)
-        return Fail("Out of memory");
+        return Fail(kOutOfMemory);
 
     std::array<unsigned char, 256 * 4> palette;
-    if (const char* error = ReadPalette(source, h, palette))
-        return Fail(error);
+    if (const BmpFailure* failure = ReadPalette(source, h, palette))
+        return Fail(*failure);
 
     const std::uint64_t rowBytes = (width * h.bits + 31) / 32 * 4;
     const std::uint64_t fileSize = source.Size();
     if (h.pixelOffset > fileSize || rowBytes * height > fileSize - h.pixelOffset)
-        return Fail("Read Error!");
+        return Fail(kPixelReadError);
 
     BmpResult result;
     std::vector<unsigned char> row;
     try {
         row.resize(std::size_t(rowBytes));
     } catch (const std::bad_alloc&) {
-        return Fail("Memory alloc Failed");
+        return Fail(kRowAllocFailed);
     }
     try {
         result.picture.rgb.resize(std::size_t(width * height * 3));
     } catch (const std::bad_alloc&) {
-        return Fail("Out of memory");
+        return Fail(kOutOfMemory);
     }
     const bool bottomUp = h.height > 0;
     for (std::uint64_t i = 0; i < height; ++i) {
         if (!source.ReadAt(h.pixelOffset + i * rowBytes, row.data(), row.size()))
-            return Fail("Read Error!");
+            return Fail(kPixelReadError);
         const std::uint64_t y = bottomUp ? height - 1 - i : i;
         DecodeRow(row.data(), h.bits, std::size_t(width), palette, result.picture.rgb.data() + y * width * 3);
     }
     result.picture.width = int(width);
     result.picture.height = int(height);
-    result.message = QStringLiteral("OK");
+    result.status = BmpStatus::Ok;
     return result;
 }
 
@@ -196,6 +211,7 @@ BmpResult ReadBmpFile(const QString& path)
         if (fd >= 0)
             ::close(fd);
         BmpResult r;
+        r.status = BmpStatus::CannotOpen;
         r.message = QStringLiteral("Can't open file for reading :\n") + path;
         return r;
     }

@@ -31,12 +31,24 @@ private:
     std::size_t m_size;
 };
 
+enum class BmpStatus
+{
+    Ok,
+    CannotOpen,     // missing, unreadable, or not a regular file
+    NotBmp,         // no BMP signature, or a header this reader does not take
+    Compressed,
+    CorruptPalette,
+    ReadError,      // the pixels are not all there
+    OutOfMemory,    // above the pixel limit, or no memory for the pixels
+};
+
 struct BmpResult
 {
-    // "OK" or the reader's message ("Not a valid BMP File", "Read Error!", ...).
+    BmpStatus status = BmpStatus::ReadError;
+    // On failure the reader's message ("Not a valid BMP File", "Read Error!", ...).
     QString message;
     CDecodedPicture picture;
-    bool Ok() const { return message == QLatin1String("OK"); }
+    bool Ok() const { return status == BmpStatus::Ok; }
 };
 
 BmpResult ReadBmp(CByteSource& source);

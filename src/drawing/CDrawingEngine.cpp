@@ -1,12 +1,13 @@
 #include "drawing/CDrawingEngine.h"
 
-#include "document/CCovermintDoc.h"
-#include "document/XmlValues.h"
+#include "base/XmlValues.h"
 #include "drawing/CFreehand.h"
 #include "drawing/CImagePrimitive.h"
 #include "drawing/CRectangle.h"
 #include "drawing/CTextPrimitive.h"
 #include "drawing/DrawingDefaults.h"
+#include "drawing/PensAndFonts.h"
+#include "drawing/PrimitiveClipboard.h"
 
 #include <QCoreApplication>
 #include <QPaintDevice>
@@ -15,82 +16,43 @@
 #include <cmath>
 
 namespace {
-int g_instanceCount = 0;
-bool g_printing = false;
-std::vector<PrimitivePtr> g_clipboard;
 
 constexpr int kPasteDx = 5;
 constexpr int kPasteDy = -5;
 constexpr int kShadowWidth = 20;
 constexpr int kPageOutlineWidth = 3;
-constexpr int kMaxFontHeight = 100000; // label units
-
-// A copy that belongs to no engine, for the clipboard: it must not point at
-// a document that may be closed before the copy is pasted.
-PrimitivePtr DetachedClone(const CPrimitive& primitive)
-{
-    PrimitivePtr copy = primitive.Clone();
-    if (copy)
-        copy->SetOwner(nullptr);
-    return copy;
-}
-
-// Point size to label units (1/100 inch), truncated and at least 1.
-int FontHeightInLabelUnits(double pointSize)
-{
-    if (!(pointSize > 0.0))
-        return 1;
-    const double height = std::trunc(pointSize / 72.0 * 100.0);
-    return int(std::clamp(height, 1.0, double(kMaxFontHeight)));
-}
-
-QFont StyledFont(const FontSpec& fontSpec, int pixelSize)
-{
-    QFont font;
-    if (!fontSpec.faceName.isEmpty())
-        font.setFamily(fontSpec.faceName);
-    font.setPixelSize(std::max(1, pixelSize));
-    font.setWeight((fontSpec.attributes & FontSpec::Bold) ? QFont::Bold : QFont::Normal);
-    font.setItalic(fontSpec.attributes & FontSpec::Italic);
-    font.setUnderline(fontSpec.attributes & FontSpec::Underline);
-    font.setStrikeOut(fontSpec.attributes & FontSpec::StrikeOut);
-    return font;
-}
 
 // Restores the zoom and the printing flag however rendering ends.
 class PrintingScope
 {
 public:
-    PrintingScope(int& zoomOverride, bool printing)
+    PrintingScope(int& zoomOverride, bool& printing, bool printingNow)
         : m_zoomOverride(zoomOverride)
+        , m_printing(printing)
     {
-        g_printing = printing;
-        m_zoomOverride = printing ? 100 : 0;
+        m_printing = printingNow;
+        m_zoomOverride = printingNow ? 100 : 0;
     }
     ~PrintingScope()
     {
         m_zoomOverride = 0;
-        g_printing = false;
+        m_printing = false;
     }
     PrintingScope(const PrintingScope&) = delete;
     PrintingScope& operator=(const PrintingScope&) = delete;
 
 private:
     int& m_zoomOverride;
+    bool& m_printing;
 };
 } // namespace
 
-CDrawingEngine::CDrawingEngine(CCovermintDoc* document)
+CDrawingEngine::CDrawingEngine(ILabelDocument* document)
     : m_document(document)
 {
-    if (g_instanceCount++ == 0)
-        CDrawingDefaults::Instance().LoadFromPreferences();
 }
 
-CDrawingEngine::~CDrawingEngine()
-{
-    --g_instanceCount;
-}
+CDrawingEngine::~CDrawingEngine() = default;
 
 // ------------------------------------------------------------------ the list
 
@@ -145,7 +107,6 @@ void CDrawingEngine::Remove(const CPrimitive* primitive)
 void CDrawingEngine::DeleteAll()
 {
     m_primitives.clear();
-    gesturePrimitive.reset();
 }
 
 // ----------------------------------------------------------------- selection
@@ -304,23 +265,19 @@ void CDrawingEngine::Cut()
 
 void CDrawingEngine::Copy()
 {
-    // Copies may hold fonts and images, which must go before the application
-    // object does, not among the static destructors after it.
-    static const bool releasedAtExit = (qAddPostRoutine(&CDrawingEngine::ClearClipboard), true);
-    Q_UNUSED(releasedAtExit);
-    ClearClipboard();
+    std::vector<PrimitivePtr> selected;
     for (const PrimitivePtr& p : m_primitives)
         if (p->IsSelected())
-            if (PrimitivePtr copy = DetachedClone(*p))
-                g_clipboard.push_back(std::move(copy));
+            selected.push_back(p);
+    PrimitiveClipboard::CopyOf(selected);
 }
 
 void CDrawingEngine::Paste()
 {
-    if (g_clipboard.empty())
+    if (PrimitiveClipboard::IsEmpty())
         return;
     DeselectAll();
-    for (const PrimitivePtr& source : g_clipboard) {
+    for (const PrimitivePtr& source : PrimitiveClipboard::Contents()) {
         PrimitivePtr copy = source->Clone();
         if (!copy)
             continue;
@@ -330,16 +287,6 @@ void CDrawingEngine::Paste()
         Append(std::move(copy));
     }
     MarkModified();
-}
-
-bool CDrawingEngine::CanPaste()
-{
-    return !g_clipboard.empty();
-}
-
-void CDrawingEngine::ClearClipboard()
-{
-    g_clipboard.clear();
 }
 
 // ------------------------------------------------------ attributes of the selection
@@ -465,7 +412,7 @@ void CDrawingEngine::Render(QPainter& painter, const RenderOptions& options)
 {
     if (!painter.isActive())
         return;
-    PrintingScope scope(m_zoomOverride, options.printing);
+    PrintingScope scope(m_zoomOverride, m_printing, options.printing);
     if (!options.printing) {
         painter.save();
         painter.resetTransform();
@@ -512,73 +459,9 @@ int CDrawingEngine::ZoomPercent() const
     return zoom > 0 ? zoom : 100;
 }
 
-int CDrawingEngine::ToView(int labelValue) const
-{
-    const float factor = float(ZoomPercent()) * 0.01f;
-    return RoundHalfAway(float(labelValue) * factor);
-}
-
-int CDrawingEngine::ToLabel(int viewValue) const
-{
-    const float factor = float(ZoomPercent()) * 0.01f;
-    return RoundHalfAway(float(viewValue) / factor);
-}
-
-QPoint CDrawingEngine::ToView(QPoint labelPoint) const
-{
-    return QPoint(ToView(labelPoint.x()), ToView(labelPoint.y()));
-}
-
-QPoint CDrawingEngine::ToLabel(QPoint viewPoint) const
-{
-    return QPoint(ToLabel(viewPoint.x()), ToLabel(viewPoint.y()));
-}
-
-double CDrawingEngine::ToViewD(double labelValue) const
-{
-    return labelValue * (ZoomPercent() * 0.01);
-}
-
-double CDrawingEngine::ToLabelD(double viewValue) const
-{
-    return viewValue / (ZoomPercent() * 0.01);
-}
-
 int CDrawingEngine::GrabTolerance() const
 {
     return GrabToleranceAtZoom(ZoomPercent());
-}
-
-bool CDrawingEngine::IsPrinting()
-{
-    return g_printing;
-}
-
-QFont CDrawingEngine::CreateScaledFont(const FontSpec& fontSpec) const
-{
-    return StyledFont(fontSpec, ToView(FontHeightInLabelUnits(fontSpec.pointSize)));
-}
-
-QFont CDrawingEngine::CreateUnscaledFont(const FontSpec& fontSpec)
-{
-    return StyledFont(fontSpec, FontHeightInLabelUnits(fontSpec.pointSize));
-}
-
-QPen CDrawingEngine::LinePen(int viewWidth, ColorRef color)
-{
-    // Width 0 is Qt's cosmetic one-pixel pen.
-    QPen pen(ColorOf(color), std::max(0, viewWidth), Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
-    return pen;
-}
-
-QPen CDrawingEngine::DragBoxPen()
-{
-    return QPen(QColor(192, 192, 192), 1);
-}
-
-QPen CDrawingEngine::HandlePen()
-{
-    return QPen(Qt::black, 1);
 }
 
 // ---------------------------------------------------------------- persistence
@@ -627,7 +510,7 @@ PrimitivePtr CDrawingEngine::CreateByType(const QString& typeName)
 void CDrawingEngine::MarkModified()
 {
     if (m_document)
-        m_document->SetModifiedFlag(true);
+        m_document->MarkModified();
 }
 
 void CDrawingEngine::UpdateAllViews()
@@ -639,5 +522,5 @@ void CDrawingEngine::UpdateAllViews()
 void CDrawingEngine::SubmitCommand(std::unique_ptr<CCommand> command)
 {
     if (m_document)
-        m_document->CommandProcessor().Submit(std::move(command));
+        m_document->SubmitCommand(std::move(command));
 }

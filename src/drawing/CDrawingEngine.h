@@ -1,20 +1,19 @@
 #pragma once
 // The primitives of one label in stacking order (first = bottom), and all
-// that concerns them as a set: rendering, zoom conversion, selection, moves
-// with undo records, stacking, the process-wide clipboard and persistence.
+// that concerns them as a set: rendering, selection, moves with undo
+// records, stacking, cut and paste, and persistence.
 #include "drawing/CPrimitive.h"
-#include "drawing/FontSpec.h"
+#include "base/FontSpec.h"
+#include "drawing/ILabelDocument.h"
 #include "drawing/LabelView.h"
 #include "drawing/UndoCommands.h"
+#include "drawing/ZoomTransform.h"
 
-#include <QFont>
-#include <QPen>
 #include <QSize>
 #include <QStringList>
 #include <memory>
 #include <vector>
 
-class CCovermintDoc;
 class QPainter;
 
 enum class RestackKind { Raise, Lower, MoveToTop, MoveToBottom };
@@ -30,13 +29,12 @@ struct RenderOptions
 class CDrawingEngine
 {
 public:
-    explicit CDrawingEngine(CCovermintDoc* document = nullptr);
-    virtual ~CDrawingEngine();
+    explicit CDrawingEngine(ILabelDocument* document = nullptr);
+    ~CDrawingEngine();
 
     CDrawingEngine(const CDrawingEngine&) = delete;
     CDrawingEngine& operator=(const CDrawingEngine&) = delete;
 
-    CCovermintDoc* Document() const { return m_document; }
     ILabelView* View() const { return m_view; }
     void SetView(ILabelView* view) { m_view = view; }
 
@@ -66,12 +64,10 @@ public:
     void SetSelectedMoveable(int v);
     void SetSelectable(int v);
 
-    // -- process-wide clipboard
+    // -- through the process-wide clipboard (PrimitiveClipboard.h)
     void Cut();
     void Copy();
     void Paste();
-    static bool CanPaste();
-    static void ClearClipboard();
 
     // -- attributes of the selection
     void SetSelectedFillColour(ColorRef c);
@@ -89,7 +85,7 @@ public:
     void SetTextByName(const QString& specialName, const QString& value);
 
     // -- images: loads the file, appends it on top selected; false on failure
-    virtual bool AddImage(const QString& fileName, const QPoint* offset = nullptr);
+    bool AddImage(const QString& fileName, const QPoint* offset = nullptr);
 
     // -- pending gesture commands, filled by MoveSelected
     void BeginPendingCommands();
@@ -102,24 +98,17 @@ public:
     // -- drawing and conversion
     void Render(QPainter& painter, const RenderOptions& options);
     int ZoomPercent() const;
-    int ToView(int labelValue) const;
-    int ToLabel(int viewValue) const;
-    QPoint ToView(QPoint labelPoint) const;
-    QPoint ToLabel(QPoint viewPoint) const;
-    double ToViewD(double labelValue) const;
-    double ToLabelD(double viewValue) const;
+    // The conversion at the current zoom (100 while printing).
+    CZoomTransform Zoom() const { return CZoomTransform(ZoomPercent()); }
+    int ToView(int labelValue) const { return Zoom().ToView(labelValue); }
+    int ToLabel(int viewValue) const { return Zoom().ToLabel(viewValue); }
+    QPoint ToView(QPoint labelPoint) const { return Zoom().ToView(labelPoint); }
+    QPoint ToLabel(QPoint viewPoint) const { return Zoom().ToLabel(viewPoint); }
+    double ToViewD(double labelValue) const { return Zoom().ToViewD(labelValue); }
+    double ToLabelD(double viewValue) const { return Zoom().ToLabelD(viewValue); }
     int GrabTolerance() const;
-    static bool IsPrinting();
-    // Fonts in view units (scaled) or label units (unscaled); pixel sizes, so
-    // a painter's scaling applies to them like to every other coordinate.
-    QFont CreateScaledFont(const FontSpec& fontSpec) const;
-    static QFont CreateUnscaledFont(const FontSpec& fontSpec);
-    // Shared pens, widths in view units: a line pen of a width and colour
-    // (cosmetic one pixel when the width is 0), the light-grey drag-box pen
-    // and the black handle pen.
-    static QPen LinePen(int viewWidth, ColorRef color);
-    static QPen DragBoxPen();
-    static QPen HandlePen();
+    // While Render draws for a printer, preview or export.
+    bool IsPrinting() const { return m_printing; }
 
     // -- persistence of the DRAWINGENGINE element under the document root
     void Persist(bool storing, pugi::xml_node root);
@@ -131,12 +120,6 @@ public:
     void UpdateAllViews();
     void SubmitCommand(std::unique_ptr<CCommand> command);
 
-    // Gesture state used by the view's tools.
-    PrimitivePtr gesturePrimitive;
-    QPoint pressPoint;
-    QPoint lastPoint;
-    bool dragInProgress = false;
-
 private:
     void DrawPageOutline(QPainter& painter, QSize pageSize);
     // Applies change to every selected primitive of a kind; marks the
@@ -144,10 +127,11 @@ private:
     template <class Kind, class Change>
     void ChangeSelected(Change change);
 
-    CCovermintDoc* m_document;
+    ILabelDocument* m_document;
     ILabelView* m_view = nullptr;
     std::vector<PrimitivePtr> m_primitives;
     std::unique_ptr<CUndoMoveCommand> m_pendingMove;
     std::unique_ptr<CUndoReshapeCommand> m_pendingReshape;
     int m_zoomOverride = 0; // 100 while printing
+    bool m_printing = false;
 };

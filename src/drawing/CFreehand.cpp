@@ -1,7 +1,8 @@
 #include "drawing/CFreehand.h"
 
-#include "document/XmlValues.h"
+#include "base/XmlValues.h"
 #include "drawing/CDrawingEngine.h"
+#include "drawing/PensAndFonts.h"
 
 #include <QPainter>
 #include <QPolygon>
@@ -43,7 +44,7 @@ int CFreehand::Draw(QPainter& painter)
     if (!m_owner || m_points.empty())
         return 0;
     painter.save();
-    painter.setPen(CDrawingEngine::LinePen(m_owner->ToView(m_penWidth), m_lineColor));
+    painter.setPen(::LinePen(m_owner->ToView(m_penWidth), m_lineColor));
     painter.setBrush(Qt::NoBrush);
     QPolygon line;
     line.reserve(int(m_points.size()));

@@ -1,7 +1,7 @@
 #include "drawing/CImagePrimitive.h"
 
-#include "document/CPreferences.h"
-#include "document/XmlValues.h"
+#include "base/XmlValues.h"
+#include "drawing/DrawingDefaults.h"
 #include "drawing/BmpReader.h"
 #include "drawing/CDrawingEngine.h"
 #include "drawing/JpegReader.h"
@@ -311,7 +311,7 @@ int CImagePrimitive::Persist(bool storing, pugi::xml_node element)
     if (!element)
         return 0;
     if (storing) {
-        const QString home = CPreferences::Instance().HomeFolder();
+        const QString home = CDrawingDefaults::Instance().HomeFolder();
         pugi::xml_node node = BeginStore(element);
         QString folder, name;
         SplitName(m_fileName, folder, name);
@@ -344,7 +344,7 @@ int CImagePrimitive::Persist(bool storing, pugi::xml_node element)
 
 void CImagePrimitive::LoadStoredName(const QString& storedName)
 {
-    const QString home = CPreferences::Instance().HomeFolder();
+    const QString home = CDrawingDefaults::Instance().HomeFolder();
     QString folder, name;
     SplitName(storedName, folder, name);
     folder.replace(QLatin1Char('\\'), QLatin1Char('/'));

@@ -1,8 +1,9 @@
 #include "drawing/CPrimitive.h"
 
-#include "document/XmlValues.h"
+#include "base/XmlValues.h"
 #include "drawing/CDrawingEngine.h"
 #include "drawing/DrawingDefaults.h"
+#include "drawing/PensAndFonts.h"
 
 #include <QPainter>
 #include <cstdlib>
@@ -24,10 +25,10 @@ int GrabToleranceAtZoom(int zoomPercent)
 CPrimitive::CPrimitive(CDrawingEngine* owner)
     : m_owner(owner)
 {
-    const CDrawingDefaults& defaults = CDrawingDefaults::Instance();
-    m_lineColor = defaults.LineColor();
-    m_fillColor = defaults.FillColor();
-    m_textColor = defaults.TextColor();
+    const DrawingAttributes defaults = CDrawingDefaults::Instance().Attributes();
+    m_lineColor = defaults.lineColor;
+    m_fillColor = defaults.fillColor;
+    m_textColor = defaults.textColor;
 }
 
 void CPrimitive::Assign(const CPrimitive& other)
@@ -58,7 +59,7 @@ int CPrimitive::DrawHandleAt(int x, int y, QPainter& painter)
 
 int CPrimitive::DrawHandle(QPoint viewPoint, QPainter& painter)
 {
-    if (!m_owner || CDrawingEngine::IsPrinting())
+    if (!m_owner || m_owner->IsPrinting())
         return 0;
     const int h = kHandleHalfSize;
     const QRect square(viewPoint.x() - h, viewPoint.y() - h, 2 * h, 2 * h);
@@ -68,7 +69,7 @@ int CPrimitive::DrawHandle(QPoint viewPoint, QPainter& painter)
     if (m_handleGrabbed && m_owner->ToView(m_grabbedPoint) == viewPoint) {
         painter.fillRect(square, Qt::black);
     } else {
-        painter.setPen(CDrawingEngine::HandlePen());
+        painter.setPen(HandlePen());
         painter.setBrush(Qt::white);
         painter.drawRect(square);
     }
@@ -135,27 +136,19 @@ int CPrimitive::Persist(bool storing, pugi::xml_node element)
 {
     if (!element)
         return 0;
-    if (storing) {
-        WriteColor(element, "BGCOLOR", m_fillColor);
-        WriteColor(element, "FGCOLOR", m_lineColor);
-        WriteColor(element, "PTGCOLOR", m_textColor);
-        WriteInt(element, "CREFROMTMPL", m_createdFromTemplate);
-        WriteInt(element, "ISSELECTABLE", m_selectable);
-        WriteInt(element, "ISMOVEABLE", m_moveable);
-        WriteString(element, "PRIMNAME", m_name);
-        WriteString(element, "PRIMSEGMENTNAME", m_segmentName);
-        return 1;
-    }
-    ReadColor(element, "BGCOLOR", m_fillColor);
-    ReadColor(element, "FGCOLOR", m_lineColor);
-    ReadColor(element, "PTGCOLOR", m_textColor);
-    ReadInt(element, "CREFROMTMPL", m_createdFromTemplate);
-    ReadInt(element, "ISSELECTABLE", m_selectable);
-    ReadInt(element, "ISMOVEABLE", m_moveable);
+    PersistFields(storing, element,
+                  {
+                      {"BGCOLOR", &m_fillColor},
+                      {"FGCOLOR", &m_lineColor},
+                      {"PTGCOLOR", &m_textColor},
+                      {"CREFROMTMPL", &m_createdFromTemplate},
+                      {"ISSELECTABLE", &m_selectable},
+                      {"ISMOVEABLE", &m_moveable},
+                      {"PRIMNAME", &m_name},
+                      {"PRIMSEGMENTNAME", &m_segmentName},
+                  });
     m_selectable = m_selectable ? 1 : 0;
     m_moveable = m_moveable ? 1 : 0;
-    ReadString(element, "PRIMNAME", m_name);
-    ReadString(element, "PRIMSEGMENTNAME", m_segmentName);
     return 1;
 }
 
@@ -178,7 +171,7 @@ pugi::xml_node CPrimitive::BeginStore(pugi::xml_node engineElement)
 
 QPen CPrimitive::LinePen(int penWidth) const
 {
-    return CDrawingEngine::LinePen(m_owner ? m_owner->ToView(penWidth) : penWidth, m_lineColor);
+    return ::LinePen(m_owner ? m_owner->ToView(penWidth) : penWidth, m_lineColor);
 }
 
 void CPrimitive::MarkModified() const

@@ -1,6 +1,6 @@
 #pragma once
 // The abstract base of everything drawn on a label.
-#include "drawing/Geometry.h"
+#include "base/Geometry.h"
 
 #include <QPoint>
 #include <QString>

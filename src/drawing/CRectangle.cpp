@@ -1,7 +1,8 @@
 #include "drawing/CRectangle.h"
 
-#include "document/XmlValues.h"
+#include "base/XmlValues.h"
 #include "drawing/CDrawingEngine.h"
+#include "drawing/PensAndFonts.h"
 #include "drawing/DrawingDefaults.h"
 
 #include <QPainter>
@@ -130,7 +131,7 @@ int CRectangle::Draw(QPainter& painter)
     const QPoint v1 = ToView(m_corner1);
     const QPoint v2 = ToView(m_corner2);
     painter.save();
-    painter.setPen(UsesDragBoxPen() ? CDrawingEngine::DragBoxPen() : LinePen(m_penWidth));
+    painter.setPen(UsesDragBoxPen() ? DragBoxPen() : LinePen(m_penWidth));
     painter.setBrush(Qt::NoBrush);
     DrawShape(painter, v1, v2);
     if (IsSelected())
@@ -223,17 +224,15 @@ int CRectangle::Persist(bool storing, pugi::xml_node element)
 {
     if (!element)
         return 0;
+    pugi::xml_node primitive = storing ? BeginStore(element) : element;
+    if (!storing)
+        CPrimitive::Persist(false, element);
+    PersistFields(storing, primitive, {{"PENWIDTH", &m_penWidth}, {"HOLLOWFILL", &m_hollowFill}});
     if (storing) {
-        pugi::xml_node primitive = BeginStore(element);
-        WriteInt(primitive, "PENWIDTH", m_penWidth);
-        WriteInt(primitive, "HOLLOWFILL", m_hollowFill);
         WriteTwoPoints(primitive, m_corner1, m_corner2);
         return 1;
     }
-    CPrimitive::Persist(false, element);
-    ReadInt(element, "PENWIDTH", m_penWidth);
     m_penWidth = std::clamp(m_penWidth, 0, kMaxPenWidth);
-    ReadInt(element, "HOLLOWFILL", m_hollowFill);
     m_hollowFill = m_hollowFill ? 1 : 0;
     int index = 0;
     for (pugi::xml_node point = element.child("POINT"); point && index < 2; point = point.next_sibling("POINT"), ++index) {

@@ -1,9 +1,10 @@
 #include "drawing/CTextPrimitive.h"
 
-#include "document/CPreferences.h"
-#include "document/XmlValues.h"
+#include "base/DateText.h"
+#include "base/XmlValues.h"
 #include "drawing/CDrawingEngine.h"
 #include "drawing/DrawingDefaults.h"
+#include "drawing/PensAndFonts.h"
 
 #include <QFontMetrics>
 #include <QPainter>
@@ -136,16 +137,15 @@ struct CTextPrimitive::Layout
 
 CTextPrimitive::CTextPrimitive(CDrawingEngine* owner)
     : CPrimitive(owner)
-    , m_font(CPreferences::Instance().Font())
+    , m_font(CDrawingDefaults::Instance().Font())
     , m_text(QStringLiteral("<New Text>"))
 {
-    m_lineColor = CDrawingDefaults::Instance().TextColor();
-    m_fillColor = CDrawingDefaults::Instance().FillColor();
+    m_lineColor = m_textColor; // the base took the default text colour
 }
 
 CTextPrimitive::CTextPrimitive()
     : CPrimitive(nullptr)
-    , m_font(CPreferences::Instance().Font())
+    , m_font(CDrawingDefaults::Instance().Font())
     , m_text(QStringLiteral("<New Text>"))
 {
 }
@@ -174,7 +174,7 @@ std::shared_ptr<const CTextPrimitive::Layout> CTextPrimitive::LayoutFor(const QS
     layout->text = shown;
     layout->fontSpec = m_font;
     layout->zoom = zoom;
-    layout->font = m_owner->CreateScaledFont(DrawableFont(m_font));
+    layout->font = ScaledFont(DrawableFont(m_font), m_owner->Zoom());
     if (layout->font.pixelSize() < 1)
         layout->font.setPixelSize(1);
 

@@ -3,7 +3,7 @@
 // rotation and justification, anchored at its top-left point. A special name
 // binds it to header, CDDB or disk data, or today's date.
 #include "drawing/CPrimitive.h"
-#include "drawing/FontSpec.h"
+#include "base/FontSpec.h"
 
 #include <QStringList>
 

@@ -1,56 +1,59 @@
 #include "drawing/DrawingDefaults.h"
 
-#include "document/CPreferences.h"
-
 CDrawingDefaults& CDrawingDefaults::Instance()
 {
     static CDrawingDefaults instance;
     return instance;
 }
 
-void CDrawingDefaults::LoadFromPreferences()
+DrawingAttributes CDrawingDefaults::Attributes() const
 {
-    const CPreferences& prefs = CPreferences::Instance();
-    m_penWidth = prefs.PenWidth();
-    m_lineColor = prefs.LineColor();
-    m_fillColor = prefs.FillColor();
-    m_textColor = prefs.TextColor();
-    m_hollowFill = prefs.HollowFill();
-    m_font = prefs.Font();
+    return m_store ? m_store->Attributes() : m_memory;
+}
+
+QString CDrawingDefaults::HomeFolder() const
+{
+    return m_store ? m_store->HomeFolder() : QString();
+}
+
+template <class Value>
+void CDrawingDefaults::Set(Value DrawingAttributes::*field, const Value& value)
+{
+    if (!m_store) {
+        m_memory.*field = value;
+        return;
+    }
+    DrawingAttributes attributes = m_store->Attributes();
+    attributes.*field = value;
+    m_store->SetAttributes(attributes);
 }
 
 void CDrawingDefaults::SetPenWidth(int w)
 {
-    m_penWidth = w;
-    CPreferences::Instance().SetPenWidth(w);
+    Set(&DrawingAttributes::penWidth, w);
 }
 
 void CDrawingDefaults::SetLineColor(ColorRef c)
 {
-    m_lineColor = c;
-    CPreferences::Instance().SetLineColor(c);
+    Set(&DrawingAttributes::lineColor, c);
 }
 
 void CDrawingDefaults::SetFillColor(ColorRef c)
 {
-    m_fillColor = c;
-    CPreferences::Instance().SetFillColor(c);
+    Set(&DrawingAttributes::fillColor, c);
 }
 
 void CDrawingDefaults::SetTextColor(ColorRef c)
 {
-    m_textColor = c;
-    CPreferences::Instance().SetTextColor(c);
+    Set(&DrawingAttributes::textColor, c);
 }
 
 void CDrawingDefaults::SetHollowFill(int v)
 {
-    m_hollowFill = v ? 1 : 0;
-    CPreferences::Instance().SetHollowFill(m_hollowFill);
+    Set(&DrawingAttributes::hollowFill, v ? 1 : 0);
 }
 
 void CDrawingDefaults::SetFont(const FontSpec& font)
 {
-    m_font = font;
-    CPreferences::Instance().SetFont(font);
+    Set(&DrawingAttributes::font, font);
 }

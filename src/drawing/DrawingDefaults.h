@@ -1,9 +1,11 @@
 #pragma once
 // The process-wide drawing state shared by every label: the current tool,
-// drag-box mode and the attributes new primitives start with. Loaded from the
-// preferences when the first engine is created; setters write them back.
-#include "drawing/FontSpec.h"
-#include "drawing/Geometry.h"
+// drag-box mode and the attributes new primitives start with. The attributes
+// are kept by a store (the preferences) when one is installed, else in memory.
+#include "base/FontSpec.h"
+#include "base/Geometry.h"
+
+#include <QString>
 
 enum class Tool {
     DirectorySegment = 0,
@@ -19,25 +21,49 @@ enum class Tool {
 
 enum class DragBoxMode { None, Selection, ZoomArea };
 
+// What new primitives start with.
+struct DrawingAttributes
+{
+    int penWidth = 2;
+    ColorRef lineColor = 0;
+    ColorRef fillColor = MakeColorRef(255, 255, 255);
+    ColorRef textColor = 0;
+    int hollowFill = 1;
+    FontSpec font{QStringLiteral("Times New Roman"), 0, 0, FontSpec::JustifyLeft, 12.0};
+};
+
+// Where the attributes persist, and the folder pictures are stored relative to.
+class IDrawingSettingsStore
+{
+public:
+    virtual ~IDrawingSettingsStore() = default;
+    virtual DrawingAttributes Attributes() = 0;
+    virtual void SetAttributes(const DrawingAttributes& attributes) = 0;
+    // With a trailing separator; empty when there is none.
+    virtual QString HomeFolder() = 0;
+};
+
 class CDrawingDefaults
 {
 public:
     static CDrawingDefaults& Instance();
 
-    // Reloads the attributes from the preferences.
-    void LoadFromPreferences();
+    // Not owned; null goes back to the in-memory attributes.
+    void SetStore(IDrawingSettingsStore* store) { m_store = store; }
 
     Tool currentTool = Tool::Selection;
     DragBoxMode dragBoxMode = DragBoxMode::None;
 
-    int PenWidth() const { return m_penWidth; }
-    ColorRef LineColor() const { return m_lineColor; }
-    ColorRef FillColor() const { return m_fillColor; }
-    ColorRef TextColor() const { return m_textColor; }
-    int HollowFill() const { return m_hollowFill; }
-    const FontSpec& Font() const { return m_font; }
+    DrawingAttributes Attributes() const;
+    int PenWidth() const { return Attributes().penWidth; }
+    ColorRef LineColor() const { return Attributes().lineColor; }
+    ColorRef FillColor() const { return Attributes().fillColor; }
+    ColorRef TextColor() const { return Attributes().textColor; }
+    int HollowFill() const { return Attributes().hollowFill; }
+    FontSpec Font() const { return Attributes().font; }
+    QString HomeFolder() const;
 
-    // Each setter also stores the value in the preferences.
+    // Each setter also stores the value (in the preferences).
     void SetPenWidth(int w);
     void SetLineColor(ColorRef c);
     void SetFillColor(ColorRef c);
@@ -46,10 +72,9 @@ public:
     void SetFont(const FontSpec& font);
 
 private:
-    int m_penWidth = 2;
-    ColorRef m_lineColor = 0;
-    ColorRef m_fillColor = MakeColorRef(255, 255, 255);
-    ColorRef m_textColor = 0;
-    int m_hollowFill = 1;
-    FontSpec m_font{QStringLiteral("Times New Roman"), 0, 0, FontSpec::JustifyLeft, 12.0};
+    template <class Value>
+    void Set(Value DrawingAttributes::*field, const Value& value);
+
+    IDrawingSettingsStore* m_store = nullptr;
+    DrawingAttributes m_memory;
 };

@@ -1,7 +1,7 @@
 #pragma once
 // A drop-down of colour swatches with a "More Colors..." entry that opens the
 // system colour dialog; a colour chosen there joins the list.
-#include "drawing/Geometry.h"
+#include "base/Geometry.h"
 
 #include <QComboBox>
 

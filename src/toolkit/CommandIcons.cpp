@@ -1,6 +1,6 @@
 #include "toolkit/CommandIcons.h"
 
-#include "view/CommandIds.h"
+#include "toolkit/CommandIds.h"
 
 #include <QPainter>
 #include <QPainterPath>

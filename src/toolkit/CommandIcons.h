@@ -6,7 +6,7 @@
 class CommandIcons
 {
 public:
-    // The icon of a command id (view/CommandIds.h); null for commands without one.
+    // The icon of a command id (toolkit/CommandIds.h); null for commands without one.
     static QIcon ForCommand(int commandId);
     // The program's own icon: a disc.
     static QIcon Application();

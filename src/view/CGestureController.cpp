@@ -48,7 +48,7 @@ void CGestureController::StartDragBox(QPoint viewPoint)
     box->SetHollowFill(1);
     box->MarkDragBox(1);
     Engine().Append(box);
-    Engine().gesturePrimitive = box;
+    m_gesturePrimitive = box;
     box->BeginCreate(viewPoint);
     m_gesture = Gesture::DragBox;
 }
@@ -56,8 +56,7 @@ void CGestureController::StartDragBox(QPoint viewPoint)
 void CGestureController::StartSelection(QPoint viewPoint, bool shift)
 {
     CDrawingEngine& engine = Engine();
-    engine.pressPoint = viewPoint;
-    engine.lastPoint = viewPoint;
+    m_moveFrom = viewPoint;
     engine.BeginPendingCommands();
     engine.SelectAt(viewPoint, shift);
     m_gesture = Gesture::Select;
@@ -73,7 +72,7 @@ void CGestureController::StartCreation(QPoint viewPoint)
     engine.DeselectAll();
     engine.Append(primitive);
     engine.MarkModified();
-    engine.gesturePrimitive = primitive;
+    m_gesturePrimitive = primitive;
     primitive->BeginCreate(viewPoint);
     m_gesture = Gesture::Create;
 }
@@ -84,16 +83,15 @@ void CGestureController::MouseMove(QPoint viewPoint)
         return;
     m_lastPoint = viewPoint;
     CDrawingEngine& engine = Engine();
-    engine.dragInProgress = true;
     if (m_gesture != Gesture::Select) {
-        if (engine.gesturePrimitive)
-            engine.gesturePrimitive->TrackCreate(viewPoint);
+        if (m_gesturePrimitive)
+            m_gesturePrimitive->TrackCreate(viewPoint);
         return;
     }
-    if (viewPoint == engine.lastPoint)
+    if (viewPoint == m_moveFrom)
         return;
-    const QPoint delta = engine.ToLabel(viewPoint - engine.lastPoint);
-    engine.lastPoint = viewPoint;
+    const QPoint delta = engine.ToLabel(viewPoint - m_moveFrom);
+    m_moveFrom = viewPoint;
     engine.MoveSelected(delta.x(), delta.y());
     Repaint();
 }
@@ -105,9 +103,11 @@ bool CGestureController::LeftUp(QPoint viewPoint, bool shift)
     CDrawingEngine& engine = Engine();
     const Gesture gesture = m_gesture;
     m_gesture = Gesture::None;
-    engine.dragInProgress = false;
 
-    if (PrimitivePtr primitive = engine.gesturePrimitive) {
+    // Deleting everything mid-gesture drops the primitive being made.
+    if (m_gesturePrimitive && !engine.Contains(m_gesturePrimitive.get()))
+        m_gesturePrimitive.reset();
+    if (PrimitivePtr primitive = m_gesturePrimitive) {
         primitive->SetSelected(1);
         primitive->EndCreate(viewPoint);
         Repaint();
@@ -131,14 +131,14 @@ bool CGestureController::LeftUp(QPoint viewPoint, bool shift)
     case Gesture::None:
         break;
     }
-    engine.gesturePrimitive.reset();
+    m_gesturePrimitive.reset();
     return toolReset;
 }
 
 void CGestureController::FinishDragBox(bool shift)
 {
     CDrawingEngine& engine = Engine();
-    auto* box = dynamic_cast<CRectangle*>(engine.gesturePrimitive.get());
+    auto* box = dynamic_cast<CRectangle*>(m_gesturePrimitive.get());
     if (box && m_boxPurpose == DragBoxMode::Selection)
         engine.SelectInRect(box->GetRect(), shift);
     ToolTable::Select(Tool::Selection);

@@ -67,4 +67,6 @@ private:
     Gesture m_gesture = Gesture::None;
     DragBoxMode m_boxPurpose = DragBoxMode::None;
     QPoint m_lastPoint;
+    PrimitivePtr m_gesturePrimitive; // being made, or the drag box
+    QPoint m_moveFrom;               // where the selection was last moved to
 };

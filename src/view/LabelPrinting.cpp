@@ -1,6 +1,6 @@
 #include "view/LabelPrinting.h"
 
-#include "document/PrintRendering.h"
+#include "export/PrintRendering.h"
 
 #include <QPainter>
 #include <QPrinter>

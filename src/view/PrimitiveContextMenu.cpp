@@ -1,7 +1,7 @@
 #include "view/PrimitiveContextMenu.h"
 
 #include "drawing/CPrimitive.h"
-#include "view/CommandIds.h"
+#include "toolkit/CommandIds.h"
 
 namespace {
 struct WidthKind

@@ -1,8 +1,8 @@
 #pragma once
 // The Colors, Pen Size and Fonts commands: each makes its choice the current
 // drawing default (saved in the preferences) and gives it to the selection.
-#include "drawing/FontSpec.h"
-#include "drawing/Geometry.h"
+#include "base/FontSpec.h"
+#include "base/Geometry.h"
 #include "drawing/dialogs/CColorPickerDialog.h"
 
 #include <QFont>
@@ -13,10 +13,3 @@ ColorChoice CurrentColorChoice();
 void ApplyColorChoice(CCovermintDoc& document, const ColorChoice& choice);
 void ApplyPenWidth(CCovermintDoc& document, int width);
 void ApplyFontChoice(CCovermintDoc& document, const QFont& font, ColorRef textColor);
-
-// Face, point size and the bold, italic, underline and strike-out bits; the
-// face is the installed family it resolves to.
-QFont FontFromSpec(const FontSpec& fontSpec);
-// The same from a font; rotation and justification are kept from base, and
-// so is base's face name when the font's family is the one it resolves to.
-FontSpec SpecFromFont(const QFont& font, const FontSpec& base);

@@ -3,7 +3,7 @@
 #include "drawing/CFreehand.h"
 #include "drawing/CRectangle.h"
 #include "drawing/CTextPrimitive.h"
-#include "view/CommandIds.h"
+#include "toolkit/CommandIds.h"
 
 #include <array>
 

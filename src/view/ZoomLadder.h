@@ -1,6 +1,6 @@
 #pragma once
 // The fixed zoom levels of a label view and the Zoom In / Zoom Out steps.
-#include "view/CommandIds.h"
+#include "toolkit/CommandIds.h"
 
 namespace ZoomLadder {
 // The next level up; 300 stays 300, a zoom off the ladder steps to 100.

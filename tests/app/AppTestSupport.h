@@ -1,7 +1,7 @@
 #pragma once
 // Helpers for driving the application's windows in tests.
 #include "app/CCovermintApp.h"
-#include "app/HomeFolderSeed.h"
+#include "document/HomeFolderSeed.h"
 #include "support/TempHome.h"
 
 #include <QApplication>

@@ -11,10 +11,11 @@
 #include "document/LabelFile.h"
 #include "document/dialogs/CLabelHeader.h"
 #include "drawing/CImagePrimitive.h"
+#include "drawing/PrimitiveClipboard.h"
 #include "platform/PrinterInfo.h"
 #include "platform/RecordingPrompter.h"
 #include "view/CCovermintView.h"
-#include "view/CommandIds.h"
+#include "toolkit/CommandIds.h"
 
 #include <QFileDialog>
 #include <QDropEvent>
@@ -94,7 +95,7 @@ TEST(Commands, EditCommandsFollowTheSelectionAndTheClipboard)
     CRecordingPrompter prompter;
     SeededHome home;
     LabelWindow window(home);
-    CDrawingEngine::ClearClipboard();
+    PrimitiveClipboard::Clear();
     const std::size_t count = window.Document().Engine().Primitives().size();
     EXPECT_FALSE(window.Enabled(Cut));
     EXPECT_FALSE(window.Enabled(Copy));
@@ -118,7 +119,7 @@ TEST(Commands, EditCommandsFollowTheSelectionAndTheClipboard)
     QTest::keyClick(window.app->MainFrame(), Qt::Key_X, Qt::ControlModifier);
     EXPECT_FALSE(window.Document().Engine().HasPrimitives());
     EXPECT_FALSE(window.Enabled(SelectAll));
-    CDrawingEngine::ClearClipboard();
+    PrimitiveClipboard::Clear();
 }
 
 TEST(Commands, ToolsZoomAndHiddenFeatures)
@@ -398,7 +399,7 @@ TEST(Commands, ShortcutsDuringADragSelectionNeverTakeTheDragBox)
     CRecordingPrompter prompter;
     SeededHome home;
     LabelWindow window(home);
-    CDrawingEngine::ClearClipboard();
+    PrimitiveClipboard::Clear();
     CDrawingEngine& engine = window.Document().Engine();
     const std::size_t count = engine.Primitives().size();
     CCovermintView& view = window.frame->View();
@@ -421,7 +422,7 @@ TEST(Commands, ShortcutsDuringADragSelectionNeverTakeTheDragBox)
 
     EXPECT_EQ(engine.Primitives().size(), 2 * count);
     EXPECT_TRUE(CCovermintView::IsToolChecked(ToolSelection));
-    CDrawingEngine::ClearClipboard();
+    PrimitiveClipboard::Clear();
 }
 
 TEST(Commands, AddImageStartsInImagesPutsThePictureAtTheOriginAndResetsTheTool)

@@ -10,7 +10,7 @@
 #include "drawing/CTextPrimitive.h"
 #include "platform/RecordingPrompter.h"
 #include "view/CCovermintView.h"
-#include "view/CommandIds.h"
+#include "toolkit/CommandIds.h"
 
 #include <QDialogButtonBox>
 #include <QLineEdit>

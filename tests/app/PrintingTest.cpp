@@ -7,7 +7,7 @@
 #include "drawing/CRectangle.h"
 #include "platform/RecordingPrompter.h"
 #include "toolkit/PrinterSetup.h"
-#include "view/CommandIds.h"
+#include "toolkit/CommandIds.h"
 
 #include <QComboBox>
 #include <QDir>

@@ -2,12 +2,11 @@
 #include "BuildInfo.h"
 #include "app/CChildFrame.h"
 #include "app/CMainFrame.h"
-#include "app/CommandLine.h"
 #include "app/CTreeViewTemplate.h"
 #include "app/RecentFileList.h"
 #include "document/CCovermintDoc.h"
 #include "platform/RecordingPrompter.h"
-#include "view/CommandIds.h"
+#include "toolkit/CommandIds.h"
 
 #include <QDir>
 #include <QFileDialog>
@@ -30,24 +29,6 @@ QStringList MenuTitles(const CMainFrame& frame)
 }
 
 } // namespace
-
-TEST(CommandLine, FilesHelpVersionAndUnknownOptions)
-{
-    const CCommandLine::Result files = CCommandLine::Parse({"covermint", "a.cla", "b c.cte"});
-    EXPECT_EQ(files.action, CCommandLine::Action::Run);
-    EXPECT_EQ(files.files, QStringList({"a.cla", "b c.cte"}));
-
-    const CCommandLine::Result help = CCommandLine::Parse({"covermint", "--help"});
-    EXPECT_EQ(help.action, CCommandLine::Action::ShowHelp);
-    EXPECT_TRUE(help.text.contains(QStringLiteral("--version")));
-
-    EXPECT_EQ(CCommandLine::Parse({"covermint", "-v"}).action, CCommandLine::Action::ShowVersion);
-    EXPECT_EQ(CCommandLine::VersionText(), QStringLiteral("Covermint 2.0 Bld " COVERMINT_BUILD_NUMBER));
-
-    const CCommandLine::Result bad = CCommandLine::Parse({"covermint", "--frobnicate"});
-    EXPECT_EQ(bad.action, CCommandLine::Action::Fail);
-    EXPECT_TRUE(bad.text.contains(QStringLiteral("frobnicate")));
-}
 
 TEST(CommandLine, TheProgramPrintsAndExitsWithoutAWindow)
 {

@@ -3,7 +3,7 @@
 #include "directory/CDocumentDirectoryInformation.h"
 #include "directory/CFileInformation.h"
 #include "document/CCovermintDoc.h"
-#include "document/XmlValues.h"
+#include "base/XmlValues.h"
 #include "drawing/CTextPrimitive.h"
 #include "support/TempHome.h"
 

@@ -4,8 +4,8 @@
 #include "document/CCovermintDoc.h"
 #include "document/CPreferences.h"
 #include "document/LabelFile.h"
-#include "document/XmlFile.h"
-#include "document/XmlValues.h"
+#include "base/XmlFile.h"
+#include "base/XmlValues.h"
 #include "drawing/CFreehand.h"
 #include "drawing/CImagePrimitive.h"
 #include "drawing/CRectangle.h"
@@ -153,7 +153,7 @@ TEST(LabelDocument, NewDocumentState)
     EXPECT_TRUE(doc.DisplaySettings().showFileDateFormat.isEmpty());
     EXPECT_EQ(doc.DisplaySettings().sizeUnits, QStringLiteral("K"));
 
-    doc.DisplaySettings().CopyFromPreferences();
+    doc.DisplaySettings() = CPreferences::Instance().Display();
     EXPECT_EQ(doc.DisplaySettings().showFileDateFormat, QStringLiteral("%d/%m/%y"));
 
     EXPECT_EQ(doc.AddDirectoryInformation(QStringLiteral("A")), doc.AddDirectoryInformation(QStringLiteral("A")));
@@ -420,6 +420,27 @@ TEST(LabelFile, FilesThatAreNotLabels)
         EXPECT_FALSE(doc.Load(locked));
         EXPECT_EQ(prompter.messages.size(), 1);
     }
+}
+
+// Bytes read as a file does, with the reason and place of a failure and no
+// message: telling the user is the caller's part.
+TEST(LabelFile, BytesReadWithoutMessages)
+{
+    CRecordingPrompter prompter;
+    CTempHome home;
+    CCovermintDoc doc;
+    const XmlLoadResult broken = LabelFile::Read(doc, "<COVERMINTLABEL>\n<NAME>x\n</COVERMINTLABEL>");
+    EXPECT_FALSE(broken.ok);
+    EXPECT_EQ(broken.line, 3);
+    ASSERT_TRUE(LabelFile::Read(doc, LabelXml("2.0", "<NAME>Bytes</NAME>")).ok);
+    EXPECT_EQ(doc.Header().name, QStringLiteral("Bytes"));
+
+    CLabelHeaderFields header;
+    EXPECT_FALSE(LabelFile::ReadHeader(QByteArray("<COVERMINTLABEL><NAME>n</NAME>"), header));
+    ASSERT_TRUE(LabelFile::ReadHeader(
+        LabelXml("2.0", "<DESCRIPTION>d</DESCRIPTION><NAME>n</NAME><AUTHOR>a</AUTHOR><CREATED>c</CREATED>"), header));
+    EXPECT_EQ(header.author, QStringLiteral("a"));
+    EXPECT_TRUE(prompter.messages.isEmpty());
 }
 
 TEST(LabelFile, HugeValuesAndDeepTrees)

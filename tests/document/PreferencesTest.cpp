@@ -1,8 +1,9 @@
 // Preferences: defaults, how the home folder and Covermint.pref are found,
 // the reading exceptions, a corrupt file, and the small shared helpers.
 #include "document/CPreferences.h"
-#include "document/XmlFile.h"
-#include "document/XmlValues.h"
+#include "base/DateText.h"
+#include "base/XmlFile.h"
+#include "base/XmlValues.h"
 #include "platform/RecordingPrompter.h"
 #include "support/TempHome.h"
 
@@ -130,6 +131,22 @@ TEST(Preferences, ReadingExceptionsAndTheSiteList)
     home.WriteFile(QStringLiteral("Covermint.pref"), PrefFile("<LABELDRIVE>Ä:</LABELDRIVE>"));
     CPreferences::Reset();
     EXPECT_EQ(CPreferences::Instance().LabelDrive(), QStringLiteral("/")); // not an ASCII letter
+}
+
+TEST(Preferences, BytesThatAreNoPreferencesSayWhyAndChangeNothing)
+{
+    CRecordingPrompter prompter;
+    CTempHome home;
+    CPreferences& prefs = CPreferences::Instance();
+    const XmlLoadResult other = prefs.Read("<OTHER><PENWIDTH>5</PENWIDTH></OTHER>");
+    EXPECT_FALSE(other.ok);
+    EXPECT_TRUE(other.reason.contains(QStringLiteral("COVERMINTPREFERENCES")));
+    const XmlLoadResult broken = prefs.Read("<COVERMINTPREFERENCES>\n<PENWIDTH>5");
+    EXPECT_FALSE(broken.ok);
+    EXPECT_EQ(broken.line, 2);
+    EXPECT_EQ(prefs.PenWidth(), 2);
+    ASSERT_TRUE(prefs.Read(PrefFile("<PENWIDTH>7</PENWIDTH>")).ok);
+    EXPECT_EQ(prefs.PenWidth(), 7);
 }
 
 TEST(Preferences, CorruptFileIsKeptAndReplacedByDefaults)

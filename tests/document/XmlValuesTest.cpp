@@ -1,7 +1,7 @@
 // Value conventions of the XML files: numbers, points, pairs, colours and
 // strings that must come back from a real file exactly as written.
-#include "document/XmlFile.h"
-#include "document/XmlValues.h"
+#include "base/XmlFile.h"
+#include "base/XmlValues.h"
 
 #include <QFile>
 #include <QProcess>

@@ -6,6 +6,7 @@
 #include "drawing/CFreehand.h"
 #include "drawing/CTextPrimitive.h"
 #include "drawing/DrawingDefaults.h"
+#include "drawing/PensAndFonts.h"
 
 #include <pugixml.hpp>
 
@@ -169,13 +170,13 @@ TEST_F(EngineTest, PasteOffsetsEachCopyAndSelectsOnlyTheLatest)
 {
     CDrawingEngine engine;
     auto rect = AddShape(engine, QPoint(0, 0), QPoint(100, -100));
-    EXPECT_FALSE(CDrawingEngine::CanPaste());
+    EXPECT_FALSE(!PrimitiveClipboard::IsEmpty());
     engine.Paste(); // nothing to paste
     EXPECT_EQ(engine.Primitives().size(), 1u);
 
     rect->SetSelected(1);
     engine.Copy();
-    ASSERT_TRUE(CDrawingEngine::CanPaste());
+    ASSERT_TRUE(!PrimitiveClipboard::IsEmpty());
     engine.Paste();
     engine.Paste();
     ASSERT_EQ(engine.Primitives().size(), 3u);
@@ -191,7 +192,7 @@ TEST_F(EngineTest, PasteOffsetsEachCopyAndSelectsOnlyTheLatest)
     // Copy and Cut with nothing selected empty the clipboard.
     engine.DeselectAll();
     engine.Cut();
-    EXPECT_FALSE(CDrawingEngine::CanPaste());
+    EXPECT_FALSE(!PrimitiveClipboard::IsEmpty());
     EXPECT_EQ(engine.Primitives().size(), 3u);
 }
 
@@ -303,18 +304,18 @@ TEST_F(EngineTest, FontsArePixelSizedFromPointsWithTheStyleBits)
     const FontSpec fontSpec{QStringLiteral("Liberation Serif"), 0,
                         FontSpec::Bold | FontSpec::Italic | FontSpec::Underline | FontSpec::StrikeOut, FontSpec::JustifyLeft,
                         12.0};
-    const QFont unscaled = CDrawingEngine::CreateUnscaledFont(fontSpec);
+    const QFont unscaled = UnscaledFont(fontSpec);
     EXPECT_EQ(unscaled.pixelSize(), 16); // trunc(12 / 72 * 100)
     EXPECT_EQ(unscaled.family(), QStringLiteral("Liberation Serif"));
     EXPECT_EQ(unscaled.weight(), QFont::Bold);
     EXPECT_TRUE(unscaled.italic());
     EXPECT_TRUE(unscaled.underline());
     EXPECT_TRUE(unscaled.strikeOut());
-    EXPECT_EQ(engine.CreateScaledFont(fontSpec).pixelSize(), 8);
+    EXPECT_EQ(ScaledFont(fontSpec, engine.Zoom()).pixelSize(), 8);
 
     FontSpec plain;
     plain.pointSize = -5; // nonsense sizes give the smallest font
-    EXPECT_EQ(engine.CreateScaledFont(plain).pixelSize(), 1);
+    EXPECT_EQ(ScaledFont(plain, engine.Zoom()).pixelSize(), 1);
 }
 
 TEST_F(EngineTest, LoadingSkipsUnknownTypesAndKeepsFileOrder)

@@ -1,5 +1,5 @@
 #include "drawing/CPrimitive.h"
-#include "drawing/Geometry.h"
+#include "base/Geometry.h"
 
 #include <climits>
 #include <cmath>

@@ -186,6 +186,6 @@ TEST_F(RenderTest, PrintingDrawsAtFullSizeWithoutPageOrHandles)
     EXPECT_EQ(ViewPixel(image, 198, -102), kRed); // no handle
     EXPECT_EQ(ViewPixel(image, 300, -300), kCyan); // not doubled, no background
     EXPECT_EQ(image.pixelColor(1, 500), kCyan);     // no page outline
-    EXPECT_FALSE(CDrawingEngine::IsPrinting());
+    EXPECT_FALSE(engine.IsPrinting());
     EXPECT_EQ(engine.ZoomPercent(), 200);
 }

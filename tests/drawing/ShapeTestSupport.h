@@ -5,6 +5,7 @@
 #include "drawing/CDrawingEngine.h"
 #include "drawing/CRectangle.h"
 #include "drawing/LabelView.h"
+#include "drawing/PrimitiveClipboard.h"
 #include "support/TempHome.h"
 
 #include <QImage>
@@ -25,7 +26,7 @@ public:
 class ShapeTest : public ::testing::Test
 {
 protected:
-    void TearDown() override { CDrawingEngine::ClearClipboard(); }
+    void TearDown() override { PrimitiveClipboard::Clear(); }
 
     template <class Shape = CRectangle>
     std::shared_ptr<Shape> AddShape(CDrawingEngine& engine, QPoint c1, QPoint c2, int penWidth = 1)

@@ -8,9 +8,10 @@
 #include "drawing/dialogs/CLineGeometryRect.h"
 #include "toolkit/ColorPickerCombo.h"
 #include "toolkit/InchEdit.h"
-#include "view/CFontColorDialog.h"
-#include "view/CommandIds.h"
+#include "drawing/dialogs/CFontColorDialog.h"
+#include "toolkit/CommandIds.h"
 #include "view/PropertiesDialogs.h"
+#include "drawing/PensAndFonts.h"
 #include "view/SelectionAttributes.h"
 
 #include <QDialogButtonBox>

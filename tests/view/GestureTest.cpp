@@ -4,7 +4,7 @@
 
 #include "drawing/CFreehand.h"
 #include "drawing/CTextPrimitive.h"
-#include "view/CommandIds.h"
+#include "toolkit/CommandIds.h"
 
 #include <QScrollBar>
 #include <QSignalSpy>

@@ -21,7 +21,6 @@ protected:
     void SetUp() override
     {
         CDrawingDefaults& defaults = CDrawingDefaults::Instance();
-        defaults.LoadFromPreferences();
         defaults.currentTool = Tool::Selection;
         defaults.dragBoxMode = DragBoxMode::None;
         doc = std::make_unique<CCovermintDoc>();

@@ -1,7 +1,7 @@
 #pragma once
 // "Colors": the line, text and fill colours and the hollow-fill flag that new
 // primitives get and the selection can be given.
-#include "drawing/Geometry.h"
+#include "base/Geometry.h"
 
 #include <QDialog>
 

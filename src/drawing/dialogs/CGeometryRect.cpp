@@ -28,7 +28,7 @@ bool CGeometryRect::ShowsSegmentName(const CPrimitive& primitive)
     if (primitive.IsDirectorySegment())
         return true;
     return dynamic_cast<const CTextPrimitive*>(&primitive)
-        && primitive.GetName() != QLatin1String("Disk Size (Freespace/Total)");
+        && primitive.GetName() != CTextPrimitive::SpecialName(CTextPrimitive::Special::DiskSize);
 }
 
 CGeometryRect::CGeometryRect(CPrimitive& primitive, CCovermintDoc& document, QWidget* parent)

@@ -5,8 +5,8 @@
 #include "drawing/DrawingDefaults.h"
 #include "drawing/dialogs/CTextPrimitiveName.h"
 #include "toolkit/ColorPickerCombo.h"
-#include "view/CFontColorDialog.h"
-#include "view/SelectionAttributes.h"
+#include "drawing/dialogs/CFontColorDialog.h"
+#include "drawing/PensAndFonts.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>

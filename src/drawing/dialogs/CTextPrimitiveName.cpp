@@ -1,8 +1,8 @@
 #include "drawing/dialogs/CTextPrimitiveName.h"
 
+#include "base/DateText.h"
 #include "directory/CDocumentDirectoryInformation.h"
 #include "document/CCovermintDoc.h"
-#include "document/CPreferences.h"
 #include "drawing/CTextPrimitive.h"
 
 #include <QComboBox>
