@@ -3,10 +3,12 @@
 #include "app/LabelExporter.h"
 #include "document/CCovermintDoc.h"
 #include "document/CPreferences.h"
+#include "document/LabelFile.h"
 #include "document/LabelJson.h"
 #include "document/XmlFile.h"
 #include "platform/Prompter.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
 #include <cstdio>
@@ -143,13 +145,12 @@ bool LoadInput(CCovermintDoc& document, const QString& path)
                        .arg(path, parsed.reason.simplified()).arg(parsed.line).arg(parsed.column));
         return false;
     }
-    const pugi::xml_node root = xml.child("COVERMINTLABEL");
-    if (!root || !root.child("VERSION")) {
+    CFilePrompter prompter(path);
+    if (!LabelFile::ReadParsed(document, xml)) {
         PrintError(path + QStringLiteral(": not a Covermint label"));
         return false;
     }
-    CFilePrompter prompter(path);
-    return document.Load(path);
+    return true;
 }
 
 QString ResolveTemplate(const QString& name)
@@ -180,9 +181,9 @@ int Info(const Options& o)
     CCovermintDoc document;
     if (!LoadInput(document, o.file))
         return CHeadlessRunner::InputError;
-    const QByteArray json = LabelToJson(document);
-    std::fwrite(json.constData(), 1, size_t(json.size()), stdout);
-    return std::fflush(stdout) == 0 ? CHeadlessRunner::Ok : CHeadlessRunner::OutputError;
+    QFile out;
+    const bool written = out.open(stdout, QIODevice::WriteOnly) && WriteLabelJson(document, out) && out.flush();
+    return written ? CHeadlessRunner::Ok : CHeadlessRunner::OutputError;
 }
 
 int NewFrom(const Options& o)
