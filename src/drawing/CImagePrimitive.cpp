@@ -224,8 +224,9 @@ int CImagePrimitive::Draw(QPainter& painter)
 
 const QImage& CImagePrimitive::PrintImage(QSize printedLabelUnits)
 {
-    // Label units are hundredths of an inch.
-    const QSize most = (printedLabelUnits * kMaxPrintPixelsPerInch + QSize(99, 99)) / 100;
+    // Label units are hundredths of an inch; partial pixels count whole.
+    const auto pixels = [](int labelUnits) { return (labelUnits * kMaxPrintPixelsPerInch + 99) / 100; };
+    const QSize most(pixels(printedLabelUnits.width()), pixels(printedLabelUnits.height()));
     if (m_cache.width() <= most.width() && m_cache.height() <= most.height())
         return m_cache;
     const QSize wanted = m_cache.size().boundedTo(most).expandedTo(QSize(1, 1));
