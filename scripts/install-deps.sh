@@ -11,6 +11,8 @@ packages=(
   libgtest-dev libbenchmark-dev
   clang libclang-rt-14-dev
   poppler-utils libxml2-utils libjpeg-turbo-progs xvfb xauth
+  libiso9660-dev xorriso
+  desktop-file-utils appstream shared-mime-info xdg-utils libfile-mimeinfo-perl dpkg-dev
 )
 
 missing=()

@@ -96,6 +96,23 @@ int CCovermintApp::Start(const QStringList& arguments)
     return -1;
 }
 
+QStringList CCovermintApp::FilesToOpen(const QStringList& arguments)
+{
+    const CCommandLine::Result command = CCommandLine::Parse(arguments);
+    return command.action == CCommandLine::Action::Run ? command.files : QStringList();
+}
+
+void CCovermintApp::OpenHandedOver(const QStringList& files)
+{
+    if (!m_frame)
+        return;
+    for (const QString& file : files)
+        OpenDocumentFile(file);
+    m_frame->setWindowState((m_frame->windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
+    m_frame->raise();
+    m_frame->activateWindow();
+}
+
 CChildFrame* CCovermintApp::ActiveFrame() const
 {
     return m_frame ? m_frame->ActiveFrame() : nullptr;

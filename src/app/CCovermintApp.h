@@ -28,6 +28,11 @@ public:
     // Start-up. Returns the exit status when the program should end now
     // (--help, --version, a bad argument), or -1 to run the event loop.
     int Start(const QStringList& arguments);
+    // The labels and templates the command line asks to open, if it asks for
+    // nothing else.
+    static QStringList FilesToOpen(const QStringList& arguments);
+    // Files another start of the program passed on: opened, window raised.
+    void OpenHandedOver(const QStringList& files);
 
     CMainFrame* MainFrame() const { return m_frame.get(); }
     CRecentFileList& RecentFiles() const { return *m_recent; }

@@ -36,14 +36,11 @@ bool CopyFileIfMissing(const QString& from, const QString& to, QString* error)
 
 QStringList CHomeFolderSeed::SeedCandidates(const QString& programDir)
 {
-    QStringList candidates;
-    if (!programDir.isEmpty()) {
-        const QDir dir(programDir);
-        candidates << QDir::cleanPath(dir.filePath(QStringLiteral("../share/covermint")))
-                   << QDir::cleanPath(dir.filePath(QStringLiteral("../../share/covermint")));
-    }
-    candidates << QStringLiteral(COVERMINT_SOURCE_SHARE);
-    return candidates;
+    // bin/../share/covermint both when installed and in a build tree, where
+    // the build links share/covermint to the sources.
+    if (programDir.isEmpty())
+        return {};
+    return {QDir::cleanPath(QDir(programDir).filePath(QStringLiteral("../share/covermint")))};
 }
 
 QString CHomeFolderSeed::FindSeed(const QString& programDir)

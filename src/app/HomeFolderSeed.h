@@ -8,8 +8,8 @@
 class CHomeFolderSeed
 {
 public:
-    // Where the seed may be, best first: next to the program when installed
-    // or in a build tree, then the source tree this program was built from.
+    // Where the seed may be, best first, relative to the program, so that
+    // any prefix or DESTDIR works and an install never reads the sources.
     static QStringList SeedCandidates(const QString& programDir);
     // The first candidate with a "Templates" folder, or empty.
     static QString FindSeed(const QString& programDir);

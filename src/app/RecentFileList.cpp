@@ -1,5 +1,7 @@
 #include "app/RecentFileList.h"
 
+#include "platform/DesktopRecentFiles.h"
+
 #include <QAction>
 #include <QDir>
 #include <QFileInfo>
@@ -48,6 +50,7 @@ void CRecentFileList::Add(const QString& path)
         m_files.removeLast();
     Save();
     UpdateActions();
+    CDesktopRecentFiles::Add(absolute);
 }
 
 void CRecentFileList::Remove(const QString& path)

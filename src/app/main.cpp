@@ -1,6 +1,7 @@
 #include "app/CCovermintApp.h"
 #include "app/CHeadlessRunner.h"
 #include "app/HomeFolderSeed.h"
+#include "app/SingleInstance.h"
 
 #include <QApplication>
 #include <QGuiApplication>
@@ -53,12 +54,18 @@ int main(int argc, char** argv)
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Covermint"));
     QApplication::setApplicationVersion(QStringLiteral("2.0"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.covermint.Covermint"));
+    const QStringList files = CCovermintApp::FilesToOpen(QApplication::arguments());
+    if (!files.isEmpty() && SingleInstance::HandOver(files))
+        return 0;
     int status = 0;
     {
         CCovermintApp covermint(QApplication::applicationDirPath());
         status = covermint.Start(QApplication::arguments());
-        if (status < 0)
+        if (status < 0) {
+            CInstanceServer server([&covermint](const QStringList& more) { covermint.OpenHandedOver(more); });
             status = QApplication::exec();
+        }
     }
     return status;
 }

@@ -135,13 +135,12 @@ TEST(FirstStart, PopulateKeepsTheUsersFilesAndReportsWhatItCannotDo)
     EXPECT_TRUE(error.contains(QStringLiteral("holds no templates"))) << error.toStdString();
 }
 
-TEST(FirstStart, TheSeedIsFoundNextToTheProgramOrInTheSourceTree)
+TEST(FirstStart, TheSeedIsFoundNextToTheProgramOnly)
 {
     QTemporaryDir install;
     ASSERT_TRUE(QDir(install.path()).mkpath(QStringLiteral("bin")));
     ASSERT_TRUE(QDir(install.path()).mkpath(QStringLiteral("share/covermint/Templates")));
     EXPECT_EQ(CHomeFolderSeed::FindSeed(install.filePath(QStringLiteral("bin"))),
               install.filePath(QStringLiteral("share/covermint")));
-    EXPECT_EQ(CHomeFolderSeed::FindSeed(install.filePath(QStringLiteral("deep/down/bin"))),
-              QStringLiteral(COVERMINT_SOURCE_SHARE));
+    EXPECT_EQ(CHomeFolderSeed::FindSeed(install.filePath(QStringLiteral("deep/down/bin"))), QString());
 }
