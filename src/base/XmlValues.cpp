@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <charconv>
+#include <limits>
 #include <climits>
 #include <cmath>
 #include <optional>
@@ -335,11 +336,13 @@ bool ParseReal(const QString& text, double& value)
     const char* end = begin + latin.size();
     if (begin != end && *begin == '+')
         ++begin;
-    float parsed = 0.0f;
+    double parsed = 0.0;
     const auto result = std::from_chars(begin, end, parsed, std::chars_format::general);
-    if (result.ec != std::errc() || !std::isfinite(parsed))
+    // Values beyond single precision are refused: sizes and widths are
+    // handed on to code that works in float.
+    if (result.ec != std::errc() || !(std::abs(parsed) <= double(std::numeric_limits<float>::max())))
         return false;
-    value = double(parsed);
+    value = parsed;
     return true;
 }
 

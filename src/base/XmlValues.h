@@ -52,7 +52,7 @@ struct KeyedField
 void PersistFields(bool storing, pugi::xml_node parent, const std::vector<KeyedField>& fields);
 
 // Number parsing as the format reads it: the leading decimal number with an
-// optional sign, "12abc" -> 12, "abc" -> 0; reals parsed in single precision.
+// optional sign, "12abc" -> 12, "abc" -> 0; reals as doubles within the float range.
 int ParseLeadingInt(const QString& text);
 bool ParseReal(const QString& text, double& value);
 QString FormatReal(double value); // "%f"

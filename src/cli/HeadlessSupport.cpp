@@ -3,6 +3,7 @@
 #include "base/XmlFile.h"
 #include "document/CCovermintDoc.h"
 #include "document/CPreferences.h"
+#include "document/LabelFile.h"
 
 #include <QFileInfo>
 #include <cstdio>
@@ -49,13 +50,12 @@ bool LoadLabelInput(CCovermintDoc& document, const QString& path)
                        .arg(path, parsed.reason.simplified()).arg(parsed.line).arg(parsed.column));
         return false;
     }
-    const pugi::xml_node root = xml.child("COVERMINTLABEL");
-    if (!root || !root.child("VERSION")) {
+    CFilePrompter prompter(path);
+    if (!LabelFile::ReadParsed(document, xml)) {
         PrintError(path + QStringLiteral(": not a Covermint label"));
         return false;
     }
-    CFilePrompter prompter(path);
-    return document.Load(path);
+    return true;
 }
 
 QString ResolveTemplate(const QString& name)

@@ -8,7 +8,7 @@
 #include "export/LabelExporter.h"
 #include "export/LabelJson.h"
 
-#include <cstdio>
+#include <QFile>
 
 namespace {
 
@@ -89,9 +89,9 @@ CHeadlessMode InfoMode()
         CCovermintDoc document;
         if (!LoadLabelInput(document, LabelFile(parser)))
             return int(CHeadlessRunner::InputError);
-        const QByteArray json = LabelToJson(document);
-        std::fwrite(json.constData(), 1, size_t(json.size()), stdout);
-        return std::fflush(stdout) == 0 ? int(CHeadlessRunner::Ok) : int(CHeadlessRunner::OutputError);
+        QFile out;
+        const bool written = out.open(stdout, QIODevice::WriteOnly) && WriteLabelJson(document, out) && out.flush();
+        return written ? int(CHeadlessRunner::Ok) : int(CHeadlessRunner::OutputError);
     };
     return mode;
 }

@@ -24,7 +24,7 @@ const HeaderKey kHeaderKeys[] = {
     {"CREATED", &CLabelHeaderFields::created},
 };
 
-void StoreRecord(pugi::xml_node root, const CDocumentDirectoryInformation& record)
+pugi::xml_node StoreRecord(pugi::xml_node root, const CDocumentDirectoryInformation& record)
 {
     pugi::xml_node item = root.append_child("DIRECTORYINFO");
     record.StoreTree(item);
@@ -37,17 +37,24 @@ void StoreRecord(pugi::xml_node root, const CDocumentDirectoryInformation& recor
     WriteString(cddb, "CDDBTRACKLISTING", texts.trackListing);
     WriteString(cddb, "CDDBEXTDISKINFO", texts.extDiscInfo);
     WriteString(cddb, "CDDBEXTTRACKLISTING", texts.extTrackInfo);
+    return item;
+}
+
+pugi::xml_node StoreDisplay(CCovermintDoc& document, pugi::xml_node root)
+{
+    const pugi::xml_node display = WriteContainer(root, "COVERMINTPREFERENCES");
+    document.DisplaySettings().Store(display,
+        {"DIRDEPTH", "SHOWFILES", "SHOWDIRECTORIES", "SHOWSONGLENGTH", "SHOWEXTENSION", "SHOWSIZE", "SHOWFILEDATE",
+            "SHOWFILEDATEFORMAT", "COLUMNWIDTH", "SIZEUNITS", "COLUMNSEPARATORS", "UNDERLINEROWS", "SHOWDIRLINES",
+            "DIRALWAYSBOLD"});
+    return display;
 }
 
 void BuildDom(CCovermintDoc& document, pugi::xml_document& xml)
 {
     ResetXmlDocument(xml);
     pugi::xml_node root = xml.append_child(kRootName);
-    WriteContainer(root, "COVERMINTPREFERENCES");
-    document.DisplaySettings().Store(root.child("COVERMINTPREFERENCES"),
-        {"DIRDEPTH", "SHOWFILES", "SHOWDIRECTORIES", "SHOWSONGLENGTH", "SHOWEXTENSION", "SHOWSIZE", "SHOWFILEDATE",
-            "SHOWFILEDATEFORMAT", "COLUMNWIDTH", "SIZEUNITS", "COLUMNSEPARATORS", "UNDERLINEROWS", "SHOWDIRLINES",
-            "DIRALWAYSBOLD"});
+    StoreDisplay(document, root);
     for (const HeaderKey& h : kHeaderKeys)
         WriteString(root, h.key, document.Header().*h.field);
     WriteString(root, "VERSION", ProgramVersionText());
@@ -107,9 +114,16 @@ QString HeaderPath(const QString& folder, const QString& fileName)
 
 namespace LabelFile {
 
-void BuildDocument(CCovermintDoc& document, pugi::xml_document& xml)
+pugi::xml_node StoreDisplaySettings(CCovermintDoc& document, pugi::xml_document& xml)
 {
-    BuildDom(document, xml);
+    xml.reset();
+    return StoreDisplay(document, xml);
+}
+
+pugi::xml_node StoreDirectoryRecord(const CDocumentDirectoryInformation& record, pugi::xml_document& xml)
+{
+    xml.reset();
+    return StoreRecord(xml, record);
 }
 
 bool Store(CCovermintDoc& document, const QString& path, QString* error)
@@ -125,16 +139,23 @@ bool Store(CCovermintDoc& document, const QString& path, QString* error)
     }
 }
 
+bool ReadParsed(CCovermintDoc& document, const pugi::xml_document& xml)
+{
+    const pugi::xml_node root = xml.child(kRootName);
+    if (!root || !root.child("VERSION"))
+        return false;
+    ReadDocument(document, root);
+    return true;
+}
+
 namespace {
 
 // A well-formed file without the label root or VERSION reads nothing.
-XmlLoadResult ReadParsed(CCovermintDoc& document, const pugi::xml_document& xml, const XmlLoadResult& loaded)
+XmlLoadResult ReadLoaded(CCovermintDoc& document, const pugi::xml_document& xml, const XmlLoadResult& loaded)
 {
     if (!loaded.ok)
         return loaded;
-    const pugi::xml_node root = xml.child(kRootName);
-    if (root && root.child("VERSION"))
-        ReadDocument(document, root);
+    ReadParsed(document, xml);
     return loaded;
 }
 
@@ -157,14 +178,14 @@ XmlLoadResult Read(CCovermintDoc& document, const QByteArray& bytes)
 {
     pugi::xml_document xml;
     const XmlLoadResult loaded = LoadXmlBytes(bytes, xml);
-    return ReadParsed(document, xml, loaded);
+    return ReadLoaded(document, xml, loaded);
 }
 
 XmlLoadResult Load(CCovermintDoc& document, const QString& path)
 {
     pugi::xml_document xml;
     const XmlLoadResult loaded = LoadXmlFile(path, xml);
-    return ReadParsed(document, xml, loaded);
+    return ReadLoaded(document, xml, loaded);
 }
 
 bool ReadHeader(const QByteArray& bytes, CLabelHeaderFields& header)

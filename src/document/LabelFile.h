@@ -8,10 +8,14 @@
 
 #include <pugixml.hpp>
 
+class CDocumentDirectoryInformation;
+
 namespace LabelFile {
 
-// The DOM a save would write (the current program's VERSION included).
-void BuildDocument(CCovermintDoc& document, pugi::xml_document& xml);
+// Parts of the DOM a save writes, each made alone in xml (emptied first):
+// the COVERMINTPREFERENCES element and one record's DIRECTORYINFO element.
+pugi::xml_node StoreDisplaySettings(CCovermintDoc& document, pugi::xml_document& xml);
+pugi::xml_node StoreDirectoryRecord(const CDocumentDirectoryInformation& record, pugi::xml_document& xml);
 
 // Writes the document atomically; on failure the old file stays and error
 // (when given) says why.
@@ -23,6 +27,9 @@ bool Store(CCovermintDoc& document, const QString& path, QString* error = nullpt
 // root or VERSION reads nothing and counts as success.
 XmlLoadResult Read(CCovermintDoc& document, const QByteArray& bytes);
 XmlLoadResult Load(CCovermintDoc& document, const QString& path);
+// Reads a parsed file into the document; false, reading nothing, when its
+// root is not a label or template with a VERSION.
+bool ReadParsed(CCovermintDoc& document, const pugi::xml_document& xml);
 
 // Copies DESCRIPTION, NAME, AUTHOR and CREATED of folder/fileName into
 // header, only when all four exist (the version is not touched).

@@ -22,6 +22,42 @@ constexpr int kPasteDy = -5;
 constexpr int kShadowWidth = 20;
 constexpr int kPageOutlineWidth = 3;
 
+// Room around a primitive's box for its selection handles, in view units.
+constexpr int kHandleMargin = 8;
+
+// The part of the view the painter's device shows, in view units.
+QRectF VisibleArea(const QPainter& painter)
+{
+    const QPaintDevice* device = painter.device();
+    QRectF area = painter.transform().inverted().mapRect(QRectF(0, 0, device->width(), device->height()));
+    if (painter.hasClipping())
+        area &= painter.clipBoundingRect();
+    return area;
+}
+
+// False only when nothing the primitive paints can fall inside the area
+// (view units).
+bool MayPaintInside(const CDrawingEngine& engine, const CPrimitive& primitive, const QRectF& viewArea)
+{
+    LRect box(primitive.GetTopLeft(), primitive.GetBottomRight());
+    int margin = kHandleMargin;
+    if (const auto* text = dynamic_cast<const CTextPrimitive*>(&primitive)) {
+        // Not yet measured: only drawing tells its size.
+        if (text->ExtentCorner() == text->Anchor())
+            return true;
+        box = text->BoundingBox();
+        // Glyphs may reach a little beyond the measured advance.
+        margin += engine.ToView(std::abs(box.top - box.bottom)) / 2;
+    } else if (const auto* shape = dynamic_cast<const CRectangle*>(&primitive)) {
+        margin += engine.ToView(shape->PenWidth());
+    } else if (const auto* stroke = dynamic_cast<const CFreehand*>(&primitive)) {
+        margin += engine.ToView(stroke->PenWidth());
+    }
+    const QPointF low = engine.ToView(QPoint(box.MinX(), box.MinY()));
+    const QPointF high = engine.ToView(QPoint(box.MaxX(), box.MaxY()));
+    return QRectF(low, high).normalized().adjusted(-margin, -margin, margin, margin).intersects(viewArea);
+}
+
 // Restores the zoom and the printing flag however rendering ends.
 class PrintingScope
 {
@@ -421,7 +457,12 @@ void CDrawingEngine::Render(QPainter& painter, const RenderOptions& options)
         painter.restore();
         DrawPageOutline(painter, options.pageSize);
     }
+    // The screen draws only what can show; printing draws everything, as
+    // drawing also measures texts.
+    const QRectF visible = options.printing ? QRectF() : VisibleArea(painter);
     for (const PrimitivePtr& p : m_primitives) {
+        if (!options.printing && !MayPaintInside(*this, *p, visible))
+            continue;
         painter.save();
         p->Draw(painter);
         painter.restore();
@@ -481,8 +522,10 @@ void CDrawingEngine::Persist(bool storing, pugi::xml_node root)
         QString type;
         ReadString(element, "PRIMTYPE", type);
         PrimitivePtr primitive = CreateByType(type);
+        // A fresh primitive cannot be in the list yet, so it is added without
+        // the search Append makes (loading stays linear).
         if (primitive && primitive->Persist(false, element))
-            Append(std::move(primitive));
+            m_primitives.push_back(std::move(primitive));
     }
 }
 

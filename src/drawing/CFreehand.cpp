@@ -2,7 +2,9 @@
 
 #include "base/XmlValues.h"
 #include "drawing/CDrawingEngine.h"
+#include "drawing/DeviceResolution.h"
 #include "drawing/PensAndFonts.h"
+#include "drawing/PolylineSimplifier.h"
 
 #include <QPainter>
 #include <QPolygon>
@@ -32,11 +34,43 @@ void CFreehand::AssignFreehand(const CFreehand& other)
     CPrimitive::Assign(other);
     m_penWidth = other.m_penWidth;
     m_points = other.m_points;
+    PointsChanged();
 }
 
 std::shared_ptr<CPrimitive> CFreehand::Clone() const
 {
     return CloneOf(*this);
+}
+
+namespace {
+
+// Pieces a long stroke is drawn in: the rasteriser's work on one long
+// self-overlapping outline grows much faster than its length. With round
+// caps and joins the pieces cover the same pixels as the whole.
+constexpr qsizetype kStrokePiece = 512;
+
+void StrokeInPieces(QPainter& painter, const QPolygon& line)
+{
+    for (qsizetype start = 0; start + 1 < line.size(); start += kStrokePiece)
+        painter.drawPolyline(line.constData() + start, int(std::min(kStrokePiece + 1, line.size() - start)));
+}
+
+} // namespace
+
+const QPolygon& CFreehand::ViewLine(double tolerance)
+{
+    const int zoom = m_owner->ZoomPercent();
+    if (m_viewLine.valid && m_viewLine.zoom == zoom && m_viewLine.tolerance == tolerance)
+        return m_viewLine.points;
+    QPolygon line;
+    line.reserve(qsizetype(m_points.size()));
+    for (const QPoint& p : m_points)
+        line << ToView(p);
+    m_viewLine.points = SimplifyPolyline(line, tolerance);
+    m_viewLine.zoom = zoom;
+    m_viewLine.tolerance = tolerance;
+    m_viewLine.valid = true;
+    return m_viewLine.points;
 }
 
 int CFreehand::Draw(QPainter& painter)
@@ -46,19 +80,26 @@ int CFreehand::Draw(QPainter& painter)
     painter.save();
     painter.setPen(::LinePen(m_owner->ToView(m_penWidth), m_lineColor));
     painter.setBrush(Qt::NoBrush);
-    QPolygon line;
-    line.reserve(int(m_points.size()));
-    for (const QPoint& p : m_points)
-        line << ToView(p);
+    // Detail finer than a device pixel cannot show; dropping it first keeps
+    // strokes of many points fast to draw.
+    const QPolygon& line = ViewLine(DevicePixelInPainterUnits(painter));
     // A stroke that never left its first point is a dot (Qt skips
     // zero-length lines).
     if (std::all_of(line.begin(), line.end(), [&](QPoint p) { return p == line.front(); }))
         painter.drawPoint(line.front());
     else
-        painter.drawPolyline(line);
+        StrokeInPieces(painter, line);
     if (IsSelected()) {
-        for (const QPoint& p : line)
-            DrawHandle(p, painter);
+        // Every point has its handle; points that fall on the same view
+        // point share one.
+        QPoint last = ToView(m_points.front());
+        DrawHandle(last, painter);
+        for (const QPoint& p : m_points) {
+            const QPoint v = ToView(p);
+            if (v != last)
+                DrawHandle(v, painter);
+            last = v;
+        }
     }
     painter.restore();
     return 1;
@@ -67,6 +108,7 @@ int CFreehand::Draw(QPainter& painter)
 void CFreehand::MoveBy(int dx, int dy)
 {
     MarkModified();
+    PointsChanged();
     if (!m_handleGrabbed) {
         for (QPoint& p : m_points)
             p = ShiftPoint(p, dx, dy);
@@ -82,6 +124,7 @@ void CFreehand::MoveBy(int dx, int dy)
 void CFreehand::BeginCreate(QPoint viewPoint)
 {
     m_points.push_back(ClampPoint(ToLabel(viewPoint)));
+    PointsChanged();
 }
 
 void CFreehand::TrackCreate(QPoint viewPoint)
@@ -89,6 +132,7 @@ void CFreehand::TrackCreate(QPoint viewPoint)
     if (!m_owner)
         return;
     m_points.push_back(ClampPoint(ToLabel(viewPoint)));
+    PointsChanged();
     if (ILabelView* view = m_owner->View())
         view->InvalidateView(false);
 }
@@ -98,6 +142,7 @@ void CFreehand::EndCreate(QPoint viewPoint)
     if (!m_owner)
         return;
     m_points.push_back(ClampPoint(ToLabel(viewPoint)));
+    PointsChanged();
     m_owner->UpdateAllViews();
 }
 
@@ -178,6 +223,7 @@ void CFreehand::SetPoint(int index, int x, int y)
     if (index < 0 || index >= int(m_points.size()))
         return;
     m_points[size_t(index)] = ClampPoint(QPoint(x, y));
+    PointsChanged();
 }
 
 void CFreehand::RemovePoint(int index)
@@ -185,6 +231,7 @@ void CFreehand::RemovePoint(int index)
     if (index < 0 || index >= int(m_points.size()))
         return;
     m_points.erase(m_points.begin() + index);
+    PointsChanged();
 }
 
 int CFreehand::Persist(bool storing, pugi::xml_node element)
@@ -203,5 +250,6 @@ int CFreehand::Persist(bool storing, pugi::xml_node element)
     m_penWidth = std::clamp(m_penWidth, 0, kMaxPenWidth);
     for (const QPoint& p : ReadPoints(element))
         m_points.push_back(ClampPoint(p));
+    PointsChanged();
     return 1;
 }

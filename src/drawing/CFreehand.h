@@ -3,6 +3,7 @@
 // mouse reported while the Freehand tool was dragged.
 #include "drawing/CPrimitive.h"
 
+#include <QPolygon>
 #include <algorithm>
 #include <vector>
 
@@ -39,6 +40,18 @@ public:
     LRect GetBounds() const;
 
 private:
+    // The stroke in view units as drawn at a zoom, simplified to a tolerance
+    // in view units; kept until the points, zoom or device resolution change.
+    const QPolygon& ViewLine(double tolerance);
+    void PointsChanged() { m_viewLine.valid = false; }
+
     int m_penWidth = 1;
     std::vector<QPoint> m_points;
+    struct
+    {
+        bool valid = false;
+        int zoom = 0;
+        double tolerance = 0;
+        QPolygon points;
+    } m_viewLine;
 };

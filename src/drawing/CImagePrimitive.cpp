@@ -17,6 +17,9 @@ namespace {
 
 const QString kImagesFolder = QStringLiteral("Images/");
 
+// Finer detail than this is lost on paper and only swells PDF files.
+constexpr int kMaxPrintPixelsPerInch = 600;
+
 // Splits at the last separator of either kind, so names written on another
 // system still give their bare file name.
 void SplitName(const QString& path, QString& folder, QString& name)
@@ -99,6 +102,7 @@ void CImagePrimitive::AssignImage(const CImagePrimitive& other)
     m_corner2 = other.m_corner2;
     m_pixels = other.m_pixels;
     m_cache = other.m_cache;
+    m_printCache = other.m_printCache;
     // A copy shows the picture at its natural size where the source's
     // corner 1 was. The pixels are shared rather than decoded again, so a
     // copy never fails or asks anything when the file has gone since; a
@@ -189,6 +193,7 @@ void CImagePrimitive::SetImage(const QString& fileName, std::vector<unsigned cha
     m_corner1 = QPoint(0, 0);
     m_corner2 = ClampPoint(QPoint(width, -height));
     m_cache = ToDrawable(bgrBottomUp, width, height);
+    m_printCache = QImage();
     m_pixels = std::make_shared<const std::vector<unsigned char>>(std::move(bgrBottomUp));
 }
 
@@ -197,6 +202,7 @@ void CImagePrimitive::ClearImage()
     m_isBmp = 0;
     m_pixels.reset();
     m_cache = QImage();
+    m_printCache = QImage();
     m_width = 0;
     m_height = 0;
 }
@@ -213,7 +219,7 @@ int CImagePrimitive::Draw(QPainter& painter)
     // corner 1 and it extends right and down from there.
     painter.translate(v1);
     painter.scale(1, -1);
-    painter.drawImage(QRectF(0, 0, w, h), m_cache);
+    painter.drawImage(QRectF(0, 0, w, h), m_owner->IsPrinting() ? PrintImage(QSize(w, h)) : m_cache);
     painter.restore();
     if (IsSelected()) {
         const QPoint v2 = ToView(m_corner2);
@@ -223,6 +229,19 @@ int CImagePrimitive::Draw(QPainter& painter)
         DrawHandleAt(v1.x(), v1.y(), painter);
     }
     return 1;
+}
+
+const QImage& CImagePrimitive::PrintImage(QSize printedLabelUnits)
+{
+    // Label units are hundredths of an inch; partial pixels count whole.
+    const auto pixels = [](int labelUnits) { return (labelUnits * kMaxPrintPixelsPerInch + 99) / 100; };
+    const QSize most(pixels(printedLabelUnits.width()), pixels(printedLabelUnits.height()));
+    if (m_cache.width() <= most.width() && m_cache.height() <= most.height())
+        return m_cache;
+    const QSize wanted = m_cache.size().boundedTo(most).expandedTo(QSize(1, 1));
+    if (m_printCache.size() != wanted)
+        m_printCache = m_cache.scaled(wanted, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    return m_printCache;
 }
 
 void CImagePrimitive::MoveBy(int dx, int dy)

@@ -63,4 +63,8 @@ private:
     QPoint m_corner1;
     QPoint m_corner2;
     QImage m_cache; // converted once, drawn many times
+    // What printing and export draw: the picture at no more than
+    // kMaxPrintPixelsPerInch of its printed size, made when the size changes.
+    const QImage& PrintImage(QSize printedLabelUnits);
+    QImage m_printCache;
 };

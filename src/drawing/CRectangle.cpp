@@ -2,11 +2,12 @@
 
 #include "base/XmlValues.h"
 #include "drawing/CDrawingEngine.h"
+#include "drawing/DeviceResolution.h"
 #include "drawing/PensAndFonts.h"
 #include "drawing/DrawingDefaults.h"
 
 #include <QPainter>
-#include <QPainterPath>
+#include <QPolygonF>
 #include <cmath>
 #include <functional>
 
@@ -59,32 +60,73 @@ void DrawFrame(QPainter& painter, QPoint v1, QPoint v2)
         painter.fillRect(QRectF(box.right() - h, box.top() + h, w, box.height() - w), ink);
     }
 }
-// A closed curved outline (the shape grown by "grow" view units is added to
-// the path) drawn in the painter's pen, over an interior filled with fill
+// Points per quarter turn of a curved corner are bounded whatever its size.
+constexpr int kMaxQuarterSteps = 512;
+
+// The outline of a box with corners rounded to quarter ellipses of radii rx
+// and ry (a plain box at 0, an ellipse at half its size), as a polygon whose
+// corners stay within a quarter of a device pixel of the true curve.
+QPolygonF RoundedOutline(const QRectF& box, double rx, double ry, double pixel)
+{
+    rx = std::clamp(rx, 0.0, box.width() / 2);
+    ry = std::clamp(ry, 0.0, box.height() / 2);
+    const double radius = std::max(rx, ry);
+    int steps = 1;
+    if (radius > pixel) {
+        const double halfStep = std::acos(1.0 - 0.25 * pixel / radius);
+        steps = std::clamp(int(std::ceil(M_PI / 4 / halfStep)), 1, kMaxQuarterSteps);
+    }
+    // One quarter turn of unit vectors, turned by a fixed rotation each step.
+    const double dc = std::cos(M_PI / 2 / steps);
+    const double ds = std::sin(M_PI / 2 / steps);
+    QPolygonF outline;
+    outline.reserve(4 * (steps + 1));
+    const double l = box.left() + rx, r = box.right() - rx, t = box.top() + ry, b = box.bottom() - ry;
+    const struct { double cx, cy; int cosX, sinX, cosY, sinY; } quarters[] = {
+        {r, b, 1, 0, 0, 1}, {l, b, 0, -1, 1, 0}, {l, t, -1, 0, 0, -1}, {r, t, 0, 1, -1, 0}};
+    for (const auto& q : quarters) {
+        double c = 1.0, s = 0.0;
+        for (int k = 0; k <= steps; ++k) {
+            outline << QPointF(q.cx + rx * (q.cosX * c + q.sinX * s), q.cy + ry * (q.cosY * c + q.sinY * s));
+            const double next = c * dc - s * ds;
+            s = s * dc + c * ds;
+            c = next;
+        }
+    }
+    return outline;
+}
+
+// A closed curved outline (outline(grow) gives the shape grown by "grow"
+// view units) drawn in the painter's pen over an interior filled with fill
 // when it is not null. A wide pen is filled as the band between the shape
-// grown and shrunk by half its width, which the raster engine does several
-// times faster than offsetting the curves; a cosmetic pen is stroked.
-void DrawCurvedShape(QPainter& painter, const QRectF& box, const std::function<void(QPainterPath&, double)>& addShape,
+// grown and shrunk by half its width, much faster than offsetting curves;
+// a cosmetic pen is stroked.
+void DrawCurvedShape(QPainter& painter, const QRectF& box, const std::function<QPolygonF(double)>& outline,
                      const QBrush& fill)
 {
-    if (fill.style() != Qt::NoBrush) {
-        QPainterPath interior;
-        addShape(interior, 0.0);
-        painter.fillPath(interior, fill);
-    }
     const QPen pen = painter.pen();
-    QPainterPath outline;
     if (pen.isCosmetic() || pen.widthF() <= 0.0) {
-        addShape(outline, 0.0);
-        painter.strokePath(outline, pen);
+        painter.setBrush(fill);
+        painter.drawPolygon(outline(0.0));
         return;
     }
     const double h = pen.widthF() / 2.0;
-    outline.setFillRule(Qt::OddEvenFill);
-    addShape(outline, h);
-    if (box.width() > 2.0 * h && box.height() > 2.0 * h)
-        addShape(outline, -h);
-    painter.fillPath(outline, pen.brush());
+    QPolygonF band = outline(h);
+    painter.setPen(Qt::NoPen);
+    if (box.width() > 2.0 * h && box.height() > 2.0 * h) {
+        const QPolygonF inner = outline(-h);
+        if (fill.style() != Qt::NoBrush) {
+            painter.setBrush(fill);
+            painter.drawPolygon(inner);
+        }
+        // One polygon through both rings: the edge joining them is passed
+        // twice and cancels under the odd-even rule.
+        band << band.front();
+        band += inner;
+        band << inner.front();
+    }
+    painter.setBrush(pen.brush());
+    painter.drawPolygon(band, Qt::OddEvenFill);
 }
 } // namespace
 
@@ -284,11 +326,12 @@ void CRoundedRect::DrawShape(QPainter& painter, QPoint v1, QPoint v2)
     painter.setPen(LinePen(m_penWidth));
     const double radius = m_owner->ToView(kRoundCornerDiameter) / 2.0;
     const QRectF box(NormalizedViewRect(v1, v2));
-    const auto add = [&box, radius](QPainterPath& path, double grow) {
+    const double pixel = DevicePixelInPainterUnits(painter);
+    const auto outline = [&box, radius, pixel](double grow) {
         const double r = std::max(0.0, radius + grow);
-        path.addRoundedRect(box.adjusted(-grow, -grow, grow, grow), r, r);
+        return RoundedOutline(box.adjusted(-grow, -grow, grow, grow), r, r, pixel);
     };
-    DrawCurvedShape(painter, box, add, InteriorBrush());
+    DrawCurvedShape(painter, box, outline, InteriorBrush());
 }
 
 std::shared_ptr<CPrimitive> CEllipse::Clone() const
@@ -300,8 +343,12 @@ void CEllipse::DrawShape(QPainter& painter, QPoint v1, QPoint v2)
 {
     painter.setPen(LinePen(m_penWidth));
     const QRectF box(NormalizedViewRect(v1, v2));
-    const auto add = [&box](QPainterPath& path, double grow) { path.addEllipse(box.adjusted(-grow, -grow, grow, grow)); };
-    DrawCurvedShape(painter, box, add, InteriorBrush());
+    const double pixel = DevicePixelInPainterUnits(painter);
+    const auto outline = [&box, pixel](double grow) {
+        const QRectF grown = box.adjusted(-grow, -grow, grow, grow);
+        return RoundedOutline(grown, grown.width() / 2, grown.height() / 2, pixel);
+    };
+    DrawCurvedShape(painter, box, outline, InteriorBrush());
 }
 
 std::shared_ptr<CPrimitive> CLine::Clone() const

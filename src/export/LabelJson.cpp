@@ -1,16 +1,15 @@
 #include "export/LabelJson.h"
 
 #include "document/CCovermintDoc.h"
+#include "document/JsonWriter.h"
 #include "document/LabelFile.h"
 #include "base/XmlValues.h"
 #include "drawing/CDrawingEngine.h"
 
+#include <QBuffer>
 #include <QImage>
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
 #include <QPainter>
-#include <QSet>
+#include <array>
 #include <cstring>
 
 namespace {
@@ -18,116 +17,157 @@ namespace {
 // Directory trees nested deeper than this are cut, marked "TRUNCATED".
 constexpr int kMaxTreeDepth = 256;
 
-const QSet<QString>& StringKeys()
+bool IsOneOf(const char* key, std::initializer_list<const char*> keys)
 {
-    static const QSet<QString> keys{
-        "PRIMTYPE", "PRIMNAME", "PRIMSEGMENTNAME", "FACENAME", "TEXT", "FILENAME",
-        "DESCRIPTION", "NAME", "AUTHOR", "CREATED", "VERSION", "SHOWFILEDATEFORMAT",
-        "SIZEUNITS", "DIRECTORYINFOSEGMENTNAME", "CDDBDISKTITLE", "CDDBTRACKLISTING",
-        "CDDBEXTDISKINFO", "CDDBEXTTRACKLISTING"};
-    return keys;
+    for (const char* k : keys)
+        if (std::strcmp(key, k) == 0)
+            return true;
+    return false;
 }
 
-const QSet<QString>& RealKeys()
+bool IsStringKey(const char* key)
 {
-    static const QSet<QString> keys{"PTSIZE", "COLUMNWIDTH"};
-    return keys;
+    return IsOneOf(key, {"PRIMTYPE", "PRIMNAME", "PRIMSEGMENTNAME", "FACENAME", "TEXT", "FILENAME", "DESCRIPTION",
+                         "NAME", "AUTHOR", "CREATED", "VERSION", "SHOWFILEDATEFORMAT", "SIZEUNITS",
+                         "DIRECTORYINFOSEGMENTNAME", "CDDBDISKTITLE", "CDDBTRACKLISTING", "CDDBEXTDISKINFO",
+                         "CDDBEXTTRACKLISTING"});
 }
 
-const char* const kColorKeys[] = {"BGCOLOR", "FGCOLOR", "PTGCOLOR"};
+constexpr std::array<const char*, 3> kColorKeys{"BGCOLOR", "FGCOLOR", "PTGCOLOR"};
 
-QJsonValue TypedValue(const QString& key, const QString& text)
+// The colour a KEYR, KEYG or KEYB element belongs to, or -1.
+int ColorIndexOf(const char* key)
 {
-    if (StringKeys().contains(key))
-        return text;
-    if (RealKeys().contains(key)) {
-        double v = 0;
-        return ParseReal(text, v) ? QJsonValue(v) : QJsonValue(QJsonValue::Null);
+    const size_t length = std::strlen(key);
+    for (size_t i = 0; i < kColorKeys.size(); ++i) {
+        const size_t n = std::strlen(kColorKeys[i]);
+        if (length == n + 1 && std::strncmp(key, kColorKeys[i], n) == 0)
+            return int(i);
     }
-    return ParseLeadingInt(text);
+    return -1;
 }
 
-QJsonArray PointArray(pugi::xml_node point)
+void WritePoint(CJsonWriter& out, QPoint p)
 {
-    QPoint p;
-    ReadPoint(point, p);
-    return QJsonArray{p.x(), p.y()};
+    out.BeginArray();
+    out.Int(p.x());
+    out.Int(p.y());
+    out.EndArray();
 }
 
-QJsonArray PointPair(QPoint p)
+void WriteTypedValue(CJsonWriter& out, const char* key, const QString& text)
 {
-    return QJsonArray{p.x(), p.y()};
+    if (IsStringKey(key)) {
+        out.String(text);
+    } else if (IsOneOf(key, {"PTSIZE", "COLUMNWIDTH"})) {
+        double v = 0;
+        ParseReal(text, v) ? out.Real(v) : out.Null();
+    } else {
+        out.Int(ParseLeadingInt(text));
+    }
 }
 
-// The value elements of one element: colours folded to "#rrggbb", POINTs
-// gathered in an array, containers skipped (the caller handles them).
-QJsonObject ValueObject(pugi::xml_node element)
+bool HasChildElement(pugi::xml_node node)
 {
-    QJsonObject object;
-    QJsonArray points;
+    return bool(node.find_child([](pugi::xml_node n) { return n.type() == pugi::node_element; }));
+}
+
+// The value elements of one element as members of the object being written:
+// colours folded to "#rrggbb", the POINTs gathered in one array, containers
+// skipped (the caller handles them).
+void WriteValues(CJsonWriter& out, pugi::xml_node element)
+{
+    bool pointsWritten = false;
+    std::array<bool, kColorKeys.size()> colorWritten{};
     for (pugi::xml_node child : element.children()) {
         if (child.type() != pugi::node_element)
             continue;
-        const QString key = QString::fromUtf8(child.name());
-        if (key == QLatin1String("POINT")) {
-            points.append(PointArray(child));
-            continue;
-        }
-        if (child.find_child([](pugi::xml_node n) { return n.type() == pugi::node_element; }))
-            continue;
-        bool isColorPart = false;
-        for (const char* colorKey : kColorKeys) {
-            const size_t n = std::strlen(colorKey);
-            if (key.size() == qsizetype(n + 1) && key.startsWith(QLatin1String(colorKey))) {
-                isColorPart = true;
-                ColorRef c = 0;
-                if (ReadColor(element, colorKey, c))
-                    object.insert(QLatin1String(colorKey),
-                                  QStringLiteral("#%1%2%3")
-                                      .arg(RedOf(c), 2, 16, QLatin1Char('0'))
-                                      .arg(GreenOf(c), 2, 16, QLatin1Char('0'))
-                                      .arg(BlueOf(c), 2, 16, QLatin1Char('0')));
+        const char* key = child.name();
+        if (std::strcmp(key, "POINT") == 0) {
+            if (pointsWritten)
+                continue;
+            pointsWritten = true;
+            out.Key("POINT");
+            out.BeginArray();
+            for (pugi::xml_node point = child; point; point = point.next_sibling("POINT")) {
+                QPoint p;
+                ReadPoint(point, p);
+                WritePoint(out, p);
             }
+            out.EndArray();
+            continue;
         }
-        if (!isColorPart)
-            object.insert(key, TypedValue(key, ElementText(child)));
+        if (HasChildElement(child))
+            continue;
+        const int color = ColorIndexOf(key);
+        if (color < 0) {
+            out.Key(key);
+            WriteTypedValue(out, key, ElementText(child));
+            continue;
+        }
+        ColorRef c = 0;
+        if (colorWritten[size_t(color)] || !ReadColor(element, kColorKeys[size_t(color)], c))
+            continue;
+        colorWritten[size_t(color)] = true;
+        out.Key(kColorKeys[size_t(color)]);
+        out.String(QStringLiteral("#%1%2%3")
+                       .arg(RedOf(c), 2, 16, QLatin1Char('0'))
+                       .arg(GreenOf(c), 2, 16, QLatin1Char('0'))
+                       .arg(BlueOf(c), 2, 16, QLatin1Char('0')));
     }
-    if (!points.isEmpty())
-        object.insert(QStringLiteral("POINT"), points);
-    return object;
 }
 
-QJsonObject TreeObject(pugi::xml_node directory, int depth)
+void WriteValueObject(CJsonWriter& out, pugi::xml_node element)
 {
-    QJsonObject object;
-    object.insert(QStringLiteral("FILENAME"), ElementText(directory.child("FILENAME")));
+    out.BeginObject();
+    WriteValues(out, element);
+    out.EndObject();
+}
+
+// Recursion is bounded by the depth limit.
+void WriteTree(CJsonWriter& out, pugi::xml_node directory, int depth)
+{
+    out.BeginObject();
+    out.Key("FILENAME");
+    out.String(ElementText(directory.child("FILENAME")));
     if (depth >= kMaxTreeDepth) {
-        object.insert(QStringLiteral("TRUNCATED"), true);
-        return object;
+        out.Key("TRUNCATED");
+        out.Bool(true);
+        out.EndObject();
+        return;
     }
-    QJsonArray children;
+    out.Key("CHILDREN");
+    out.BeginArray();
     for (pugi::xml_node child : directory.child("CHILDREN").children()) {
-        if (std::strcmp(child.name(), "FILE") == 0)
-            children.append(QJsonObject{{QStringLiteral("FILE"), ValueObject(child)}});
-        else if (std::strcmp(child.name(), "DIRECTORY") == 0)
-            children.append(QJsonObject{{QStringLiteral("DIRECTORY"), TreeObject(child, depth + 1)}});
+        const bool isFile = std::strcmp(child.name(), "FILE") == 0;
+        if (!isFile && std::strcmp(child.name(), "DIRECTORY") != 0)
+            continue;
+        out.BeginObject();
+        out.Key(child.name());
+        if (isFile)
+            WriteValueObject(out, child);
+        else
+            WriteTree(out, child, depth + 1);
+        out.EndObject();
     }
-    object.insert(QStringLiteral("CHILDREN"), children);
-    return object;
+    out.EndArray();
+    out.EndObject();
 }
 
-QJsonObject RecordObject(pugi::xml_node info)
+void WriteRecord(CJsonWriter& out, pugi::xml_node info)
 {
-    QJsonObject record = ValueObject(info);
-    const QJsonObject texts = ValueObject(info.child("CDDBINFO"));
-    for (auto it = texts.begin(); it != texts.end(); ++it)
-        record.insert(it.key(), it.value());
-    if (pugi::xml_node tree = info.child("DIRECTORY"))
-        record.insert(QStringLiteral("DIRECTORY"), TreeObject(tree, 0));
-    return record;
+    out.BeginObject();
+    WriteValues(out, info);
+    WriteValues(out, info.child("CDDBINFO"));
+    if (pugi::xml_node tree = info.child("DIRECTORY")) {
+        out.Key("DIRECTORY");
+        WriteTree(out, tree, 0);
+    }
+    out.EndObject();
 }
 
-// Text primitives know their box only after a drawing.
+// Text primitives know their box only after a drawing, and special texts
+// such as today's date take the text they print.
 void DrawOnce(CCovermintDoc& document)
 {
     QImage scratch(1, 1, QImage::Format_RGB32);
@@ -137,45 +177,66 @@ void DrawOnce(CCovermintDoc& document)
     document.Engine().Render(painter, options);
 }
 
+void WriteHeader(CJsonWriter& out, const CLabelHeaderFields& h)
+{
+    out.BeginObject();
+    const std::pair<const char*, const QString*> fields[] = {{"DESCRIPTION", &h.description}, {"NAME", &h.name},
+        {"AUTHOR", &h.author}, {"CREATED", &h.created}, {"VERSION", &h.version}};
+    for (const auto& [key, value] : fields) {
+        out.Key(key);
+        out.String(*value);
+    }
+    out.EndObject();
+}
+
 } // namespace
+
+bool WriteLabelJson(CCovermintDoc& document, QIODevice& device)
+{
+    DrawOnce(document);
+    CJsonWriter out(device);
+    out.BeginObject();
+    out.Key("header");
+    WriteHeader(out, document.Header());
+
+    // Each part goes through a DOM of its own, dropped once written, so
+    // that only one part is ever held twice.
+    pugi::xml_document dom;
+    out.Key("display");
+    WriteValueObject(out, LabelFile::StoreDisplaySettings(document, dom));
+    out.Key("pageSize");
+    WritePoint(out, QPoint(document.PageSize().width(), document.PageSize().height()));
+
+    out.Key("directoryInfo");
+    out.BeginArray();
+    for (const auto& record : document.Records())
+        WriteRecord(out, LabelFile::StoreDirectoryRecord(*record, dom));
+    out.EndArray();
+
+    out.Key("primitives");
+    out.BeginArray();
+    for (const PrimitivePtr& p : document.Engine().Primitives()) {
+        dom.reset();
+        p->Persist(true, dom);
+        out.BeginObject();
+        WriteValues(out, dom.child("PRIMITIVE"));
+        out.Key("BOX");
+        out.BeginArray();
+        WritePoint(out, p->GetTopLeft());
+        WritePoint(out, p->GetBottomRight());
+        out.EndArray();
+        out.EndObject();
+    }
+    out.EndArray();
+    out.EndObject();
+    return out.Flush();
+}
 
 QByteArray LabelToJson(CCovermintDoc& document)
 {
-    pugi::xml_document dom;
-    LabelFile::BuildDocument(document, dom);
-    const pugi::xml_node root = dom.child("COVERMINTLABEL");
-
-    QJsonObject header;
-    const CLabelHeaderFields& h = document.Header();
-    header.insert(QStringLiteral("DESCRIPTION"), h.description);
-    header.insert(QStringLiteral("NAME"), h.name);
-    header.insert(QStringLiteral("AUTHOR"), h.author);
-    header.insert(QStringLiteral("CREATED"), h.created);
-    header.insert(QStringLiteral("VERSION"), h.version);
-
-    QJsonArray records;
-    for (pugi::xml_node info : root.children("DIRECTORYINFO"))
-        records.append(RecordObject(info));
-
-    DrawOnce(document);
-    const auto& live = document.Engine().Primitives();
-    QJsonArray primitives;
-    size_t index = 0;
-    for (pugi::xml_node element : root.child("DRAWINGENGINE").children("PRIMITIVE")) {
-        QJsonObject primitive = ValueObject(element);
-        if (index < live.size()) {
-            const PrimitivePtr& p = live[index++];
-            primitive.insert(QStringLiteral("BOX"),
-                             QJsonArray{PointPair(p->GetTopLeft()), PointPair(p->GetBottomRight())});
-        }
-        primitives.append(primitive);
-    }
-
-    QJsonObject out;
-    out.insert(QStringLiteral("header"), header);
-    out.insert(QStringLiteral("display"), ValueObject(root.child("COVERMINTPREFERENCES")));
-    out.insert(QStringLiteral("pageSize"), QJsonArray{document.PageSize().width(), document.PageSize().height()});
-    out.insert(QStringLiteral("directoryInfo"), records);
-    out.insert(QStringLiteral("primitives"), primitives);
-    return QJsonDocument(out).toJson(QJsonDocument::Indented);
+    QByteArray json;
+    QBuffer buffer(&json);
+    buffer.open(QIODevice::WriteOnly);
+    WriteLabelJson(document, buffer);
+    return json;
 }

@@ -4,7 +4,12 @@
 #include <QByteArray>
 
 class CCovermintDoc;
+class QIODevice;
 
-// The document as it would be saved, with the VERSION it was read with and
-// each primitive's box in label units after one drawing at 100%.
+// The document as it would be saved, with the VERSION it was read with, the
+// texts as they print and each primitive's box in label units after one
+// drawing at 100%. Compact and written as it is made, so that neither the
+// output nor the memory grows faster than the label. False when the device
+// refused a write.
+bool WriteLabelJson(CCovermintDoc& document, QIODevice& device);
 QByteArray LabelToJson(CCovermintDoc& document);

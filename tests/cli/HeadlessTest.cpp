@@ -231,7 +231,7 @@ TEST_F(HeadlessTest, InfoReportsEveryPrimitiveKindAsSaved)
     EXPECT_EQ(header.value(QStringLiteral("NAME")).toString(), QStringLiteral("Holiday \"2026\""));
     EXPECT_EQ(header.value(QStringLiteral("DESCRIPTION")).toString(), QStringLiteral("two\r\nlines"));
     EXPECT_TRUE(header.value(QStringLiteral("VERSION")).toString().startsWith(QStringLiteral("2.0 Bld ")));
-    EXPECT_EQ(info.value(QStringLiteral("display")).toObject().value(QStringLiteral("COLUMNWIDTH")).toDouble(), 1.51f);
+    EXPECT_EQ(info.value(QStringLiteral("display")).toObject().value(QStringLiteral("COLUMNWIDTH")).toDouble(), 1.51);
     EXPECT_EQ(info.value(QStringLiteral("directoryInfo")).toArray().size(), 1);
 
     const QJsonArray prims = info.value(QStringLiteral("primitives")).toArray();

@@ -249,7 +249,7 @@ TEST(LabelFile, RoundTripKeepsEverything)
     EXPECT_EQ(loaded.DisplaySettings().underlineRows, 0);
     EXPECT_EQ(loaded.DisplaySettings().sizeUnits, QStringLiteral("M"));
     EXPECT_EQ(loaded.DisplaySettings().showFileDateFormat, QStringLiteral("%d/%b/%Y"));
-    EXPECT_EQ(loaded.DisplaySettings().columnWidth, double(1.51f));
+    EXPECT_EQ(loaded.DisplaySettings().columnWidth, 1.51);
 
     ASSERT_EQ(loaded.SegmentNames(), (QStringList{QString(), QStringLiteral("Back")}));
     const CDocumentDirectoryInformation* front = loaded.FindDirectoryInformation(QString());

@@ -6,11 +6,14 @@
 #include "document/CCovermintDoc.h"
 #include "drawing/CDrawingEngine.h"
 #include "drawing/CImagePrimitive.h"
+#include "export/PrintRendering.h"
 #include "platform/RecordingPrompter.h"
 #include "support/TempHome.h"
 
 #include <QDir>
 #include <QPainter>
+#include <QPdfWriter>
+#include <QProcess>
 #include <gtest/gtest.h>
 
 #include <sstream>
@@ -450,4 +453,34 @@ TEST(ImagePrimitive, HitTestsAndSelectionUseTheBox)
     CImagePrimitive unowned;
     unowned.SetCorners(QPoint(0, 0), QPoint(300, -150));
     EXPECT_EQ(unowned.HitTest(QPoint(150, -75)), 0);
+}
+
+TEST(ImagePrimitive, PdfHoldsPicturesAtMostAtSixHundredPixelsPerInchOfTheirPrintedSize)
+{
+    CTempHome home;
+    CRecordingPrompter prompter;
+    CCovermintDoc document;
+    const QString jpeg = home.FilePath(QStringLiteral("big.jpg"));
+    ASSERT_TRUE(home.WriteFile(QStringLiteral("big.jpg"), MakeJpeg(3000, 1500, 3, Quadrants)));
+    ASSERT_TRUE(document.Engine().AddImage(jpeg));
+    auto image = std::static_pointer_cast<CImagePrimitive>(document.Engine().Primitives().front());
+    // Printed 1 x 0.5 inch: 600 x 300 pixels are enough; 0.1 x 4 inches: 60 x 1500.
+    for (const auto& [box, pixels] : {std::pair{QPoint(100, -50), QSize(600, 300)}, {QPoint(10, -400), QSize(60, 1500)}}) {
+        image->SetCorners(QPoint(0, 0), box);
+        const QString pdf = home.FilePath(QStringLiteral("out.pdf"));
+        {
+            QPdfWriter writer(pdf);
+            writer.setPageSize(QPageSize(QSizeF(8.5, 11), QPageSize::Inch));
+            QPainter painter(&writer);
+            RenderAsPrinted(document, painter, writer.resolution(), writer.resolution());
+        }
+        QProcess list;
+        list.start(QStringLiteral("pdfimages"), {QStringLiteral("-list"), pdf});
+        ASSERT_TRUE(list.waitForFinished(30000));
+        // "page num type width height ..." after two heading lines.
+        const QStringList rows = QString::fromLocal8Bit(list.readAllStandardOutput()).split(u'\n', Qt::SkipEmptyParts);
+        ASSERT_EQ(rows.size(), 3) << rows.join(u'\n').toStdString();
+        const QStringList fields = rows.at(2).split(u' ', Qt::SkipEmptyParts);
+        EXPECT_EQ(QSize(fields.at(3).toInt(), fields.at(4).toInt()), pixels);
+    }
 }
