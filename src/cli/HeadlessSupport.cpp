@@ -1,6 +1,7 @@
 #include "cli/HeadlessSupport.h"
 
 #include "base/XmlFile.h"
+#include "cli/CHeadlessRunner.h"
 #include "document/CCovermintDoc.h"
 #include "document/CPreferences.h"
 #include "document/LabelFile.h"
@@ -56,6 +57,16 @@ bool LoadLabelInput(CCovermintDoc& document, const QString& path)
         return false;
     }
     return true;
+}
+
+int SaveLabelOutput(CCovermintDoc& document, const QString& out)
+{
+    QString error;
+    if (!document.SaveTo(out, &error)) {
+        PrintError(out + QStringLiteral(": ") + error);
+        return CHeadlessRunner::OutputError;
+    }
+    return CHeadlessRunner::Ok;
 }
 
 QString ResolveTemplate(const QString& name)

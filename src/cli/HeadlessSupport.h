@@ -34,5 +34,9 @@ private:
 // or is not a label (the window would open it as an empty one).
 bool LoadLabelInput(CCovermintDoc& document, const QString& path);
 
+// Saves the label as out: the exit status, with one line on stderr when
+// it cannot be written.
+int SaveLabelOutput(CCovermintDoc& document, const QString& out);
+
 // A template path as given, or relative to the home folder's Templates.
 QString ResolveTemplate(const QString& name);

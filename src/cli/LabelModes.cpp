@@ -135,13 +135,7 @@ CHeadlessMode NewFromMode()
             document.SetCreationDate(parser.value(created));
         if (parser.isSet(name))
             document.SetName(parser.value(name));
-        const QString out = parser.value(kSave);
-        QString error;
-        if (!document.SaveTo(out, &error)) {
-            PrintError(out + QStringLiteral(": ") + error);
-            return int(CHeadlessRunner::OutputError);
-        }
-        return int(CHeadlessRunner::Ok);
+        return SaveLabelOutput(document, parser.value(kSave));
     };
     return mode;
 }

@@ -62,13 +62,7 @@ CHeadlessMode ReadDirMode()
             PrintError(problem);
             return int(CHeadlessRunner::InputError);
         }
-        const QString out = parser.isSet(kSave) ? parser.value(kSave) : into;
-        QString error;
-        if (!document.SaveTo(out, &error)) {
-            PrintError(out + QStringLiteral(": ") + error);
-            return int(CHeadlessRunner::OutputError);
-        }
-        return int(CHeadlessRunner::Ok);
+        return SaveLabelOutput(document, parser.isSet(kSave) ? parser.value(kSave) : into);
     };
     return mode;
 }
