@@ -12,6 +12,7 @@
 #include <QTimer>
 #include <QTreeWidget>
 #include <functional>
+#include <memory>
 #include <gtest/gtest.h>
 #include <ostream>
 
@@ -29,8 +30,10 @@ namespace apptest {
 template <class T>
 void WhenModal(std::function<void(T*)> act)
 {
-    auto* timer = new QTimer;
-    auto* clock = new QElapsedTimer;
+    // Owned by the application, so a handler still waiting when the process
+    // ends is not leaked.
+    auto* timer = new QTimer(QCoreApplication::instance());
+    auto clock = std::make_shared<QElapsedTimer>();
     clock->start();
     timer->setInterval(20);
     const auto* owner = ::testing::UnitTest::GetInstance()->current_test_info();
@@ -44,7 +47,6 @@ void WhenModal(std::function<void(T*)> act)
         }
         timer->stop();
         timer->deleteLater();
-        delete clock;
     });
     timer->start();
 }
