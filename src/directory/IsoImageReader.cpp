@@ -127,8 +127,13 @@ private:
     std::set<lsn_t> m_seen;
 };
 
-bool RootHasRockRidge(iso9660_t* iso)
+bool RootHasRockRidge(iso9660_t* iso, qint64 maxDirectoryBytes)
 {
+    // The library allocates a folder's whole recorded size before reading
+    // it: a damaged root record must not decide how much that is.
+    StatHandle root(iso9660_ifs_stat(iso, "/"));
+    if (!root || root->size > maxDirectoryBytes)
+        return false;
     ListHandle list(iso9660_ifs_readdir(iso, "/"));
     if (!list)
         return false;
@@ -142,11 +147,11 @@ bool RootHasRockRidge(iso9660_t* iso)
 
 // Images with Rock Ridge keep it in the primary tree; Joliet names live in
 // a tree of their own. The first that gives names wins.
-IsoHandle OpenWithBestNames(const QByteArray& path, bool* plainNames)
+IsoHandle OpenWithBestNames(const QByteArray& path, qint64 maxDirectoryBytes, bool* plainNames)
 {
     *plainNames = false;
     IsoHandle rockRidge(iso9660_open_ext(path.constData(), ISO_EXTENSION_ROCK_RIDGE));
-    if (!rockRidge || RootHasRockRidge(rockRidge.get()))
+    if (!rockRidge || RootHasRockRidge(rockRidge.get(), maxDirectoryBytes))
         return rockRidge;
     IsoHandle joliet(iso9660_open_ext(path.constData(), ISO_EXTENSION_JOLIET_LEVEL1 | ISO_EXTENSION_JOLIET_LEVEL2 |
                                                             ISO_EXTENSION_JOLIET_LEVEL3));
@@ -185,7 +190,7 @@ IsoImageTree ReadIsoImage(const QString& path, const IsoReadLimits& limits)
     }
     bool plainNames = true;
     const QByteArray localPath = QFile::encodeName(path);
-    IsoHandle iso = OpenWithBestNames(localPath, &plainNames);
+    IsoHandle iso = OpenWithBestNames(localPath, limits.maxDirectoryBytes, &plainNames);
     StatHandle rootStat(iso ? iso9660_ifs_stat(iso.get(), "/") : nullptr);
     if (!rootStat || rootStat->type != iso9660_stat_s::_STAT_DIR) {
         result.error = QStringLiteral("The disc image %1 is damaged: its root folder cannot be read.").arg(path);
