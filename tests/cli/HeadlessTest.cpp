@@ -16,6 +16,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QXmlStreamReader>
@@ -387,7 +388,7 @@ TEST_F(HeadlessTest, ReadDirThenExportPrintsTheListingAndInfoCountsIt)
         QFile(Path(QStringLiteral("disc/") + name)).open(QIODevice::WriteOnly);
     const QString label = Path(QStringLiteral("back.cla"));
     const QString pdf = Path(QStringLiteral("back.pdf"));
-    RunResult r = Run({QStringLiteral("--new-from"), QStringLiteral("CD Jewel Case/CD Back Insert.cte"),
+    CProgramRun r = Run({QStringLiteral("--new-from"), QStringLiteral("CD Jewel Case/CD Back Insert.cte"),
                        QStringLiteral("--save"), label});
     ASSERT_EQ(r.exitCode, 0) << r.err.constData();
     r = Run({QStringLiteral("--read-dir"), Path(QStringLiteral("disc")), QStringLiteral("--into"), label});
