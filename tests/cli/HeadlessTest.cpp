@@ -406,3 +406,41 @@ TEST_F(HeadlessTest, ReadDirFillsOneRecordAndSaves)
     ASSERT_TRUE(after.open(QIODevice::ReadOnly));
     EXPECT_EQ(after.readAll(), before);
 }
+
+TEST_F(HeadlessTest, ReadDirThenExportPrintsTheListingAndInfoCountsIt)
+{
+    ASSERT_TRUE(QDir().mkpath(Path(QStringLiteral("disc/Photos"))));
+    const QStringList files{"holiday-notes.txt", "Photos/beach.jpg", "Photos/sunset.jpg"};
+    for (const QString& name : files)
+        QFile(Path(QStringLiteral("disc/") + name)).open(QIODevice::WriteOnly);
+    const QString label = Path(QStringLiteral("back.cla"));
+    const QString pdf = Path(QStringLiteral("back.pdf"));
+    RunResult r = Run({QStringLiteral("--new-from"), QStringLiteral("CD Jewel Case/CD Back Insert.cte"),
+                       QStringLiteral("--save"), label});
+    ASSERT_EQ(r.exitCode, 0) << r.err.constData();
+    r = Run({QStringLiteral("--read-dir"), Path(QStringLiteral("disc")), QStringLiteral("--into"), label});
+    ASSERT_EQ(r.exitCode, 0) << r.err.constData();
+    r = Run({QStringLiteral("--export"), pdf, label});
+    ASSERT_EQ(r.exitCode, 0) << r.err.constData();
+
+    QProcess text;
+    text.start(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
+    ASSERT_TRUE(text.waitForFinished(30000));
+    const QString printed = QString::fromUtf8(text.readAllStandardOutput());
+    for (const char* name : {"Photos", "beach.jpg", "sunset.jpg", "holiday-notes.txt", "free"})
+        EXPECT_TRUE(printed.contains(QLatin1String(name))) << name << "\n" << printed.toStdString();
+
+    r = Run({QStringLiteral("--info"), label});
+    ASSERT_EQ(r.exitCode, 0) << r.err.constData();
+    int segments = 0;
+    for (const QJsonValue& v : QJsonDocument::fromJson(r.out).object().value(QStringLiteral("primitives")).toArray()) {
+        const QJsonObject p = v.toObject();
+        if (p.value(QStringLiteral("PRIMTYPE")).toString() != QLatin1String("CDirectorySegment"))
+            continue;
+        ++segments;
+        EXPECT_EQ(p.value(QStringLiteral("PRIMNAME")).toString(), QStringLiteral("CDBACK"));
+        EXPECT_EQ(p.value(QStringLiteral("ENTRIESPLACED")).toInt(), 4);
+        EXPECT_EQ(p.value(QStringLiteral("ENTRIESLEFTOUT")).toInt(-1), 0);
+    }
+    EXPECT_EQ(segments, 1);
+}
