@@ -17,8 +17,8 @@ void OfferTypicalSize(CDirectorySegment& segment, const LabelKind& kind, const Q
 
 void ApplyColumnPreset(CDirectorySegment& segment, const LabelKind& kind, int columns)
 {
-    segment.SetName(QLatin1String(kind.keyword));
-    segment.SetColumnWidth(LabelSizePresets::ColumnWidth(columns, segment.GetName()));
+    segment.SetLabelKind(QLatin1String(kind.keyword));
+    segment.SetColumnWidth(LabelSizePresets::ColumnWidth(columns, segment.LabelKind()));
     OfferTypicalSize(segment, kind, QLatin1String(kind.menuName));
 }
 

@@ -3,6 +3,7 @@
 #include "base/DateText.h"
 #include "directory/CDirectorySegment.h"
 #include "directory/CDocumentDirectoryInformation.h"
+#include "directory/DirectorySegments.h"
 #include "directory/DirectoryTreeEditing.h"
 #include "directory/SegmentHighlight.h"
 #include "directory/dialogs/CDateFormatWarning.h"
@@ -32,15 +33,6 @@ namespace {
 const QString kFontQuestion = QStringLiteral(
     "Apply the same font to all Directory Information primitives?\n\n"
     "Double click on a primitive to change its font without affecting anything else");
-
-std::vector<CDirectorySegment*> AllSegments(CDrawingEngine& engine)
-{
-    std::vector<CDirectorySegment*> segments;
-    for (const PrimitivePtr& p : engine.Primitives())
-        if (auto* segment = dynamic_cast<CDirectorySegment*>(p.get()))
-            segments.push_back(segment);
-    return segments;
-}
 
 } // namespace
 
@@ -155,7 +147,9 @@ void CDriveInfo::ShowSettings()
     CDirectoryDisplaySettings settings = m_document ? m_document->DisplaySettings() : CPreferences::Instance().Display();
     CDirectorySegment* target = TargetSegment();
     if (target) {
-        target->CopyDisplaySettingsTo(settings);
+        const int depth = settings.dirDepth;
+        settings = target->DisplaySettings();
+        settings.dirDepth = depth;
         m_pages->TextColor()->SetColor(target->TextColor());
     }
     m_pages->Show(settings);
@@ -229,7 +223,7 @@ void CDriveInfo::ChooseSpecialWidth()
         return;
     m_pages->ShowColumnWidth(dialog.ColumnWidth());
     if (target)
-        target->SetName(dialog.KindText());
+        target->SetLabelKind(dialog.KindText());
     RedrawViews();
 }
 
@@ -248,8 +242,8 @@ void CDriveInfo::ChooseFont()
         m_edited->SetTextColor(dialog.TextColor());
         m_pages->TextColor()->SetColor(dialog.TextColor());
     } else if (Prompter().AskYesNo(kFontQuestion)) {
-        for (CDirectorySegment* segment : AllSegments(m_document->Engine()))
-            segment->SetFont(SpecFromFont(dialog.SelectedFont(), segment->Font()));
+        const FontSpec chosen = SpecFromFont(dialog.SelectedFont(), target->Font());
+        SetSegmentFonts(m_document->Engine(), chosen.pointSize, chosen.faceName, chosen.attributes);
     }
     if (m_document)
         m_document->SetModifiedFlag();
@@ -293,14 +287,11 @@ void CDriveInfo::StoreSettings(const CDirectoryDisplaySettings& settings)
 
     const ColorRef color = m_pages->TextColor()->Color();
     if (CDirectorySegment* target = TargetSegment()) {
-        target->TakeDisplaySettings(settings);
-        target->SetColumnWidth(settings.columnWidth);
-        if (m_edited) {
+        target->SetDisplaySettings(settings);
+        if (m_edited)
             m_edited->SetTextColor(color);
-        } else {
-            for (CDirectorySegment* segment : AllSegments(m_document->Engine()))
-                segment->SetTextColor(color);
-        }
+        else
+            SetSegmentTextColour(m_document->Engine(), color);
         CDrawingDefaults::Instance().SetTextColor(color);
     }
 }

@@ -19,7 +19,7 @@ CSpecialWidthDialog::CSpecialWidthDialog(double columnWidth, CDirectorySegment* 
     , m_columnWidth(columnWidth)
 {
     setWindowTitle(tr("Special Width"));
-    const QString segmentKind = segment ? segment->GetName() : QString();
+    const QString segmentKind = segment ? segment->LabelKind() : QString();
     auto* groups = new QGridLayout;
     int column = 0;
     bool matched = false;
