@@ -5,14 +5,11 @@
 #include "document/CCovermintDoc.h"
 #include "drawing/LabelView.h"
 
-#include <QDir>
-#include <QGuiApplication>
+#include "BenchMain.h"
+
 #include <QImage>
 #include <QPainter>
 #include <QRandomGenerator>
-#include <QSettings>
-#include <QTemporaryDir>
-#include <benchmark/benchmark.h>
 
 namespace {
 class CHundredPercent : public ILabelView
@@ -86,18 +83,5 @@ BENCHMARK(BM_CdBackListing)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)
 {
-    // A throw-away home folder and settings, never the user's own.
-    QTemporaryDir scratch;
-    qputenv("XDG_CONFIG_HOME", QDir(scratch.path()).filePath(QStringLiteral("config")).toLocal8Bit());
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    const QString home = QDir(scratch.path()).filePath(QStringLiteral("home"));
-    QDir().mkpath(QDir(home).filePath(QStringLiteral("Templates")));
-    QSettings(QStringLiteral("Covermint"), QStringLiteral("Covermint")).setValue(QStringLiteral("HOMEDIR"), home);
-
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return RunBenchmarksInScratchHome(argc, argv);
 }

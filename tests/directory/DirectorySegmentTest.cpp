@@ -319,7 +319,7 @@ TEST_F(SegmentTest, OnlyPrimitivesAboveTheSegmentPushRowsDown)
     EXPECT_EQ(s->PlacedRows()[1].topLeft.y(), -103 - h);
 
     auto above = std::make_shared<CRectangle>(1, &doc.Engine());
-    above->SetCorners({150, -110}, {160, -140});
+    above->SetCorners({150, -125}, {160, -140});
     doc.Engine().Append(above);
     Render();
     ASSERT_EQ(s->PlacedCount(), 6);
@@ -429,4 +429,30 @@ TEST_F(SegmentTest, HighlightFramesInRedAndOverflowMarkerShowsOnScreenOnly)
     s->SetHighlight(1);
     EXPECT_EQ(frameAndMarker(true).first, QColor(255, 0, 0));
     EXPECT_EQ(s->LineColor(), MakeColorRef(0, 0, 255)) << "the red is for drawing only";
+}
+
+TEST_F(SegmentTest, FontAndColourCommandsReachEverySegmentOrTheSelectedOnes)
+{
+    auto front = AddSegment({10, -10, 200, -300}, QStringLiteral("Front"));
+    auto back = AddSegment({300, -10, 500, -300}, QStringLiteral("Back"));
+    MarkSegment(doc.Engine(), QStringLiteral("Back"), 1);
+    EXPECT_EQ(front->Highlight() * 10 + back->Highlight(), 1);
+    SetSegmentFonts(doc.Engine(), 7.5, QStringLiteral("Liberation Mono"), FontSpec::Italic);
+    SetSegmentTextColour(doc.Engine(), MakeColorRef(0, 128, 0));
+    for (const auto& s : {front, back}) {
+        EXPECT_EQ(s->Font().pointSize, 7.5);
+        EXPECT_EQ(s->Font().faceName, QStringLiteral("Liberation Mono"));
+        EXPECT_EQ(s->Font().attributes, int(FontSpec::Italic));
+        EXPECT_EQ(s->TextColor(), MakeColorRef(0, 128, 0));
+    }
+
+    // The Fonts command gives the selected segment the current font.
+    const FontSpec before = CDrawingDefaults::Instance().Font();
+    const FontSpec current{QStringLiteral("Liberation Serif"), 0, FontSpec::Bold, FontSpec::JustifyLeft, 11.0};
+    CDrawingDefaults::Instance().SetFont(current);
+    back->SetSelected(1);
+    doc.Engine().ApplyCurrentFont();
+    CDrawingDefaults::Instance().SetFont(before);
+    EXPECT_EQ(back->Font(), current);
+    EXPECT_EQ(front->Font().pointSize, 7.5);
 }
