@@ -334,6 +334,9 @@ void CMainFrame::AddFrame(CChildFrame* frame)
     connect(&frame->Document(), &CCovermintDoc::viewsNeedUpdate, this, &CMainFrame::ScheduleCommandStates);
     connect(&frame->Document(), &CCovermintDoc::titleChanged, this, &CMainFrame::ScheduleCommandStates);
     connect(&frame->View(), &CCovermintView::openDocumentRequested, &m_app, &CCovermintApp::OpenDocumentFile);
+    connect(&frame->View(), &CCovermintView::directorySegmentActivated, this, [this, frame](CPrimitive* segment) {
+        DocumentCommands::OpenDirectoryInformation(frame->Document(), segment, this);
+    });
     frame->show();
     m_mdi->setActiveSubWindow(frame);
     OnSubWindowActivated(frame);

@@ -73,8 +73,6 @@ signals:
     void inputHandled();
     // A directory segment was double-clicked: open its directory dialog.
     void directorySegmentActivated(CPrimitive* segment);
-    // A "Width" preset of the context menu was chosen for the selected segment.
-    void columnPresetRequested(int commandId);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
