@@ -30,3 +30,9 @@ CHeadlessMode NewFromMode();
 CHeadlessMode ReadDirMode();
 CHeadlessMode DiscIdMode();
 CHeadlessMode CddbMode();
+CHeadlessMode BatchMode();
+
+// In a --batch call a bare --cddb is batch's switch, not the lookup mode:
+// the arguments are rewritten so the parser sees it under a hidden name.
+QCommandLineOption BatchCddbSwitch();
+QStringList WithBatchCddbSwitch(QStringList arguments);

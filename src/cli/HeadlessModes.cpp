@@ -3,6 +3,6 @@
 const std::vector<CHeadlessMode>& HeadlessModes()
 {
     static const std::vector<CHeadlessMode> modes = {ExportMode(), InfoMode(), NewFromMode(),
-                                                         ReadDirMode(), DiscIdMode(), CddbMode()};
+                                                         ReadDirMode(), DiscIdMode(), CddbMode(), BatchMode()};
     return modes;
 }

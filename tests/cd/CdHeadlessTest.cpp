@@ -142,3 +142,28 @@ TEST_F(CdHeadlessTest, CddbPicksTheMatchOfTheCategoryAndReportsFailures)
 }
 
 } // namespace
+
+TEST_F(CdHeadlessTest, BatchOnceWithCddbNamesThePdfAfterTheTitle)
+{
+    server.handler = [this](const FakeHttpRequest& r) {
+        if (r.command.startsWith(QLatin1String("cddb read")))
+            return FakeHttpResponse(200, FakeCddbServer::Reply("210 rock 12008703",
+                                                               ThreeTrackEntry(QStringLiteral("AC/DC / Live: 1992"))));
+        return Answer(r);
+    };
+    const QString label = WriteLabel();
+    const QString out = Path(QStringLiteral("printed"));
+    const Outcome o = Run({QStringLiteral("--batch"), m_cue, QStringLiteral("--label"), label, QStringLiteral("--print-to"),
+                           out, QStringLiteral("--cddb"), QStringLiteral("--once"), QStringLiteral("--cddb-site"),
+                           server.SiteUrl().toString()});
+    ASSERT_EQ(o.exitCode, 0) << o.err.constData();
+    EXPECT_EQ(QDir(out).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("AC_DC - Live_ 1992.pdf")});
+
+    queryReply = FakeCddbServer::Reply("202 No match");
+    const Outcome none = Run({QStringLiteral("--batch"), m_cue, QStringLiteral("--label"), label, QStringLiteral("--print-to"),
+                              out, QStringLiteral("--cddb"), QStringLiteral("--once"), QStringLiteral("--cddb-site"),
+                              server.SiteUrl().toString()});
+    EXPECT_EQ(none.exitCode, 4);
+    EXPECT_TRUE(none.out.contains("Canceled Label...")) << none.out.constData();
+    EXPECT_EQ(QDir(out).entryList(QDir::Files | QDir::Hidden).size(), 1);
+}
