@@ -5,6 +5,8 @@
 #include "document/CPreferences.h"
 #include "document/DriveReading.h"
 
+#include <QScopedValueRollback>
+
 namespace {
 const QString kProblemReadingDevice = QStringLiteral("Problem reading device....insert media.");
 const QString kCannotOpen = QStringLiteral("Covermint could not open the device.  It may be in use.");
@@ -65,6 +67,9 @@ void CBatchProcessor::MediaChanged()
 
 void CBatchProcessor::CheckForNewMedium(bool announce)
 {
+    // A notification arriving while a step's dialog is open waits for the next poll.
+    if (m_processing)
+        return;
     const quint32 serial = m_drive.VolumeSerial(m_drivePath);
     if (serial == 0 || serial == m_lastSerial)
         return;
@@ -87,6 +92,7 @@ void CBatchProcessor::StartPolling()
 
 bool CBatchProcessor::Process()
 {
+    const QScopedValueRollback busy(m_processing, true);
     SetRunning(true);
     m_lastOutcome = Outcome::None;
     if (m_selectedDrive.isEmpty())

@@ -70,6 +70,7 @@ private:
     QString m_drivePath;
     quint32 m_lastSerial = 0;
     bool m_running = false;
+    bool m_processing = false;
     Outcome m_lastOutcome = Outcome::None;
     std::function<void(const QString&)> m_status;
     std::function<void(bool)> m_runningChanged;

@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <utility>
 #include <gtest/gtest.h>
 
 namespace {
@@ -33,6 +34,7 @@ public:
     bool dialogAccepts = true;
     int prints = 0;
     int dialogs = 0;
+    std::function<void()> whilePrinting; // as if the print dialog's event loop ran it
 
     std::optional<CCddbTexts> LookUpCddb(const QString&, const CCddbTexts&) override { return cddbAnswer; }
     bool ShowDirectoryDialog(const QString&) override
@@ -40,7 +42,12 @@ public:
         ++dialogs;
         return dialogAccepts;
     }
-    void Print() override { ++prints; }
+    void Print() override
+    {
+        ++prints;
+        if (whilePrinting)
+            std::exchange(whilePrinting, nullptr)();
+    }
 };
 
 class CFakeTimer final : public IPollTimer
@@ -172,6 +179,21 @@ TEST_F(BatchProcessorTest, MediumArrivalIsProcessedAtOnceAndOnlyOnce)
     EXPECT_EQ(steps.prints, 2) << "the poll after the notification must not print the medium again";
     processor.MediaChanged();
     EXPECT_EQ(steps.prints, 2);
+}
+
+TEST_F(BatchProcessorTest, AMediumArrivingWhileTheLabelPrintsWaitsForThePoll)
+{
+    processor.StartStop();
+    drive.serial = 0x5555;
+    steps.whilePrinting = [this] {
+        drive.serial = 0x6666;
+        processor.MediaChanged();
+    };
+    timer.Advance(5000);
+    EXPECT_EQ(steps.prints, 2) << "no second job inside the first one";
+    timer.Advance(5000);
+    EXPECT_EQ(steps.prints, 3);
+    EXPECT_EQ(processor.LastSerial(), 0x6666u);
 }
 
 TEST_F(BatchProcessorTest, CddbTextsAreStoredInTheLabelAndPrinted)

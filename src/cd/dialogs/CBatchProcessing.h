@@ -18,7 +18,6 @@ class QPushButton;
 
 class CBatchProcessing final : public QDialog, private IBatchSteps
 {
-    Q_OBJECT
 public:
     struct Hooks
     {
