@@ -21,13 +21,9 @@
 
 namespace {
 
-const QCommandLineOption kLabel(QStringLiteral("label"), QStringLiteral("The label to update and print."),
-                                QStringLiteral("LABEL.cla"));
-const QCommandLineOption kPrintTo(QStringLiteral("print-to"), QStringLiteral("The folder that receives the PDFs."),
-                                  QStringLiteral("DIR"));
+const QCommandLineOption kLabel = ValueOption("label", "The label to update and print.", "LABEL.cla");
+const QCommandLineOption kPrintTo = ValueOption("print-to", "The folder that receives the PDFs.", "DIR");
 const QCommandLineOption kOnce(QStringLiteral("once"), QStringLiteral("Process the medium in the drive now and exit."));
-const QCommandLineOption kSite(QStringLiteral("cddb-site"), QStringLiteral("The CDDB site for this run."),
-                               QStringLiteral("URL"));
 
 // No dialogs to show; printing writes a PDF named after the medium.
 class CPdfBatchSteps final : public IBatchSteps
@@ -127,11 +123,10 @@ QStringList WithBatchCddbSwitch(QStringList arguments)
 
 CHeadlessMode BatchMode()
 {
-    const QCommandLineOption selector(QStringLiteral("batch"),
-                                      QStringLiteral("Update and print a label for each new medium in a drive."),
-                                      QStringLiteral("DRIVE"));
+    const QCommandLineOption selector =
+        ValueOption("batch", "Update and print a label for each new medium in a drive.", "DRIVE");
     const QCommandLineOption cddb(BatchCddbSwitch());
-    CHeadlessMode mode{selector, {kLabel, kPrintTo, cddb, kOnce, kSite}, {}, {}, {}};
+    CHeadlessMode mode{selector, {kLabel, kPrintTo, cddb, kOnce, CddbSiteOption()}, {}, {}, {}};
     mode.help = QStringLiteral(
         "  covermint --batch DRIVE --label LABEL.cla --print-to DIR [--cddb] [--once]\n"
         "            [--cddb-site URL]\n"
@@ -165,7 +160,7 @@ CHeadlessMode BatchMode()
         }
 
         CMediaDrive drive;
-        CPdfBatchSteps steps(document, drive, outDir, parser.value(kSite));
+        CPdfBatchSteps steps(document, drive, outDir, parser.value(CddbSiteOption()));
         steps.SetDrivePath(drivePath);
         CQtPollTimer timer;
         CBatchProcessor processor(drive, steps, timer);

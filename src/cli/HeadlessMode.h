@@ -30,6 +30,8 @@ inline QCommandLineOption ValueOption(const char* name, const char* description,
 
 // --save OUT.cla, read by every mode that writes a label.
 const QCommandLineOption& SaveOption();
+// --cddb-site URL, for the modes that look discs up.
+const QCommandLineOption& CddbSiteOption();
 
 const std::vector<CHeadlessMode>& HeadlessModes();
 

@@ -1,6 +1,7 @@
 #include "document/CCovermintDoc.h"
 
 #include "directory/CDocumentDirectoryInformation.h"
+#include "directory/DirectorySegments.h"
 #include "document/LabelFile.h"
 #include "document/SaveNameRules.h"
 #include "drawing/CTextPrimitive.h"
@@ -14,6 +15,7 @@ CCovermintDoc::CCovermintDoc()
     : m_engine(std::make_unique<CDrawingEngine>(this))
     , m_title(QStringLiteral("Untitled Label"))
 {
+    AddDirectoryPrimitiveKinds();
     RefreshPageSize();
     AddDirectoryInformation(QString());
 }
@@ -64,6 +66,12 @@ CDocumentDirectoryInformation* CCovermintDoc::FindDirectoryInformation(const QSt
         if (record->SegmentName() == segmentName)
             return record.get();
     return nullptr;
+}
+
+const CFileDirectory* CCovermintDoc::TreeOfSegment(const QString& segmentName) const
+{
+    const CDocumentDirectoryInformation* record = FindDirectoryInformation(segmentName);
+    return record ? &record->Tree() : nullptr;
 }
 
 QStringList CCovermintDoc::SegmentNames() const

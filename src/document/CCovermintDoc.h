@@ -1,6 +1,7 @@
 #pragma once
 // One open label or template: its engine and primitives, header, directory
 // information records, directory display settings, undo history and page size.
+#include "directory/DirectoryData.h"
 #include "directory/DirectoryDisplaySettings.h"
 #include "drawing/CDrawingEngine.h"
 #include "drawing/ILabelDocument.h"
@@ -25,7 +26,7 @@ struct CLabelHeaderFields
     QString version; // what the last loaded file said
 };
 
-class CCovermintDoc : public QObject, public ILabelDocument
+class CCovermintDoc : public QObject, public ILabelDocument, public IDirectoryData
 {
     Q_OBJECT
 public:
@@ -55,6 +56,8 @@ public:
     int CountDirectoryInformation() const { return int(m_records.size()); }
     QStringList SegmentNames() const;
     CDocumentDirectoryInformation* AddDirectoryInformation(const QString& segmentName);
+    const CFileDirectory* TreeOfSegment(const QString& segmentName) const override;
+    const CDirectoryDisplaySettings& DirectoryDisplay() const override { return m_display; }
     void SyncDirectoryInformation();
     const std::vector<std::unique_ptr<CDocumentDirectoryInformation>>& Records() const { return m_records; }
     // Empties every record's tree, sizes and CDDB texts (after the question).

@@ -6,8 +6,10 @@
 #include "drawing/CRectangle.h"
 #include "drawing/CTextPrimitive.h"
 #include "drawing/DrawingDefaults.h"
+#include "drawing/FontHolder.h"
 #include "drawing/PensAndFonts.h"
 #include "drawing/PrimitiveClipboard.h"
+#include "drawing/PrimitiveKinds.h"
 
 #include <QCoreApplication>
 #include <QPaintDevice>
@@ -39,6 +41,10 @@ QRectF VisibleArea(const QPainter& painter)
 // (view units).
 bool MayPaintInside(const CDrawingEngine& engine, const CPrimitive& primitive, const QRectF& viewArea)
 {
+    // A directory listing continues in the next segment of its name, so each
+    // one is laid out even where it cannot show.
+    if (primitive.IsDirectorySegment())
+        return true;
     LRect box(primitive.GetTopLeft(), primitive.GetBottomRight());
     int margin = kHandleMargin;
     if (const auto* text = dynamic_cast<const CTextPrimitive*>(&primitive)) {
@@ -372,7 +378,7 @@ void CDrawingEngine::SetSelectedPenWidth(int w)
 void CDrawingEngine::ApplyCurrentFont()
 {
     const FontSpec font = CDrawingDefaults::Instance().Font();
-    ChangeSelected<CTextPrimitive>([&font](CTextPrimitive& p) { p.SetFont(font); });
+    ChangeSelected<IFontHolder>([&font](IFontHolder& p) { p.SetFont(font); });
 }
 
 // ----------------------------------------- directory segments and special texts
@@ -449,6 +455,8 @@ void CDrawingEngine::Render(QPainter& painter, const RenderOptions& options)
     if (!painter.isActive())
         return;
     PrintingScope scope(m_zoomOverride, m_printing, options.printing);
+    static quint64 renderPasses = 0;
+    m_renderPass = ++renderPasses;
     if (!options.printing) {
         painter.save();
         painter.resetTransform();
@@ -531,21 +539,7 @@ void CDrawingEngine::Persist(bool storing, pugi::xml_node root)
 
 PrimitivePtr CDrawingEngine::CreateByType(const QString& typeName)
 {
-    if (typeName == QLatin1String("CRectangle"))
-        return std::make_shared<CRectangle>(1, this);
-    if (typeName == QLatin1String("CRoundedRect"))
-        return std::make_shared<CRoundedRect>(1, this);
-    if (typeName == QLatin1String("CEllipse"))
-        return std::make_shared<CEllipse>(1, this);
-    if (typeName == QLatin1String("CLine"))
-        return std::make_shared<CLine>(1, this);
-    if (typeName == QLatin1String("CFreehand"))
-        return std::make_shared<CFreehand>(1, this);
-    if (typeName == QLatin1String("CImagePrimitive"))
-        return std::make_shared<CImagePrimitive>(this);
-    if (typeName == QLatin1String("CTextPrimitive"))
-        return std::make_shared<CTextPrimitive>(this);
-    return nullptr;
+    return CreatePrimitiveOfKind(typeName, this);
 }
 
 // ------------------------------------------------------------- document hooks

@@ -36,6 +36,7 @@ public:
     CDrawingEngine& operator=(const CDrawingEngine&) = delete;
 
     ILabelView* View() const { return m_view; }
+    ILabelDocument* Document() const { return m_document; }
     void SetView(ILabelView* view) { m_view = view; }
 
     // -- the list
@@ -109,10 +110,14 @@ public:
     int GrabTolerance() const;
     // While Render draws for a printer, preview or export.
     bool IsPrinting() const { return m_printing; }
+    // Changes with every Render of any engine: what primitives work out for
+    // one drawing of the whole label is keyed by it.
+    quint64 RenderPass() const { return m_renderPass; }
 
     // -- persistence of the DRAWINGENGINE element under the document root
     void Persist(bool storing, pugi::xml_node root);
-    // Builds an empty primitive of a PRIMTYPE, or nothing for unknown types.
+    // Builds an empty primitive of a PRIMTYPE (PrimitiveKinds.h), or nothing
+    // for unknown types.
     PrimitivePtr CreateByType(const QString& typeName);
 
     // -- document hooks (no-ops without a document)
@@ -134,4 +139,5 @@ private:
     std::unique_ptr<CUndoReshapeCommand> m_pendingReshape;
     int m_zoomOverride = 0; // 100 while printing
     bool m_printing = false;
+    quint64 m_renderPass = 0;
 };

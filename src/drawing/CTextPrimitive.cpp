@@ -203,18 +203,29 @@ std::shared_ptr<const CTextPrimitive::Layout> CTextPrimitive::LayoutFor(const QS
     return m_layout;
 }
 
-int CTextPrimitive::Draw(QPainter& painter)
+std::shared_ptr<const CTextPrimitive::Layout> CTextPrimitive::MeasuredLayout()
 {
     if (m_name == SpecialName(Special::CurrentDate))
         m_text = TodayDateText();
     // An empty text still needs a box to be found and selected by.
     const QString shown = m_text.isEmpty() ? QStringLiteral(" ") : m_text;
+    const auto layout = LayoutFor(shown, m_owner->ZoomPercent());
+    m_extent = m_anchor + QPoint(m_owner->ToLabel(layout->size.width()), -m_owner->ToLabel(layout->size.height()));
+    return layout;
+}
+
+void CTextPrimitive::UpdateExtent()
+{
+    if (m_owner)
+        MeasuredLayout();
+}
+
+int CTextPrimitive::Draw(QPainter& painter)
+{
     if (!m_owner)
         return 1;
-
-    const auto layout = LayoutFor(shown, m_owner->ZoomPercent());
+    const auto layout = MeasuredLayout();
     const QSize size = layout->size;
-    m_extent = m_anchor + QPoint(m_owner->ToLabel(size.width()), -m_owner->ToLabel(size.height()));
 
     const int turn = QuarterTurn(m_font.rotation);
     const QPoint origin = m_owner->ToView(m_anchor);

@@ -4,10 +4,11 @@
 // binds it to header, CDDB or disk data, or today's date.
 #include "drawing/CPrimitive.h"
 #include "base/FontSpec.h"
+#include "drawing/FontHolder.h"
 
 #include <QStringList>
 
-class CTextPrimitive : public CPrimitive
+class CTextPrimitive : public CPrimitive, public IFontHolder
 {
 public:
     explicit CTextPrimitive(CDrawingEngine* owner);
@@ -31,13 +32,15 @@ public:
 
     QString Text() const { return m_text; }
     void SetText(const QString& text) { m_text = text; }
-    const FontSpec& Font() const { return m_font; }
-    void SetFont(const FontSpec& font) { m_font = font; }
+    const FontSpec& Font() const override { return m_font; }
+    void SetFont(const FontSpec& font) override { m_font = font; }
     QPoint Anchor() const { return m_anchor; }
     QPoint ExtentCorner() const { return m_extent; }
     LRect RawRect() const { return LRect(m_anchor, m_extent); }
     // The box in label units used for hit tests, selection and status text.
     LRect BoundingBox() const;
+    // Measures the text as drawing would, so the box is known before then.
+    void UpdateExtent();
 
     // The special names, in the order the "Advanced Text Object" list shows them.
     enum class Special {
@@ -72,6 +75,8 @@ public:
 private:
     struct Layout;
     std::shared_ptr<const Layout> LayoutFor(const QString& shown, int zoom);
+    // The layout of the text shown now; sets the extent from it. Needs an owner.
+    std::shared_ptr<const Layout> MeasuredLayout();
 
     FontSpec m_font;
     QString m_text;

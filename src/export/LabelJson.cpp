@@ -4,6 +4,7 @@
 #include "document/JsonWriter.h"
 #include "document/LabelFile.h"
 #include "base/XmlValues.h"
+#include "directory/CDirectorySegment.h"
 #include "drawing/CDrawingEngine.h"
 
 #include <QBuffer>
@@ -166,8 +167,9 @@ void WriteRecord(CJsonWriter& out, pugi::xml_node info)
     out.EndObject();
 }
 
-// Text primitives know their box only after a drawing, and special texts
-// such as today's date take the text they print.
+// Text primitives know their box only after a drawing, special texts such
+// as today's date take the text they print, and directory segments count
+// what their listing placed.
 void DrawOnce(CCovermintDoc& document)
 {
     QImage scratch(1, 1, QImage::Format_RGB32);
@@ -225,6 +227,12 @@ bool WriteLabelJson(CCovermintDoc& document, QIODevice& device)
         WritePoint(out, p->GetTopLeft());
         WritePoint(out, p->GetBottomRight());
         out.EndArray();
+        if (const auto* segment = dynamic_cast<const CDirectorySegment*>(p.get())) {
+            out.Key("ENTRIESPLACED");
+            out.Int(segment->PlacedCount());
+            out.Key("ENTRIESLEFTOUT");
+            out.Int(segment->LeftOutCount());
+        }
         out.EndObject();
     }
     out.EndArray();

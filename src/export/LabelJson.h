@@ -7,8 +7,9 @@ class CCovermintDoc;
 class QIODevice;
 
 // The document as it would be saved, with the VERSION it was read with, the
-// texts as they print and each primitive's box in label units after one
-// drawing at 100%. Compact and written as it is made, so that neither the
+// texts as they print, each primitive's box in label units after one
+// drawing at 100%, and for directory segments how many entries of the
+// listing were placed and left out (ENTRIESPLACED, ENTRIESLEFTOUT). Compact and written as it is made, so that neither the
 // output nor the memory grows faster than the label. False when the device
 // refused a write.
 bool WriteLabelJson(CCovermintDoc& document, QIODevice& device);

@@ -356,8 +356,7 @@ bool CCovermintView::IsToolChecked(int commandId)
 
 bool CCovermintView::IsToolAvailable(int commandId)
 {
-    const std::optional<Tool> tool = ToolTable::ForCommand(commandId);
-    return tool && ToolTable::IsAvailable(*tool);
+    return ToolTable::ForCommand(commandId).has_value();
 }
 
 // -- commands
@@ -383,8 +382,6 @@ bool CCovermintView::IsCommandEnabled(int id) const
 {
     if (RestackFor(id))
         return m_document.Engine().CanRestack();
-    if (const std::optional<Tool> tool = ToolTable::ForCommand(id))
-        return ToolTable::IsAvailable(*tool);
     return HandlesCommand(id);
 }
 

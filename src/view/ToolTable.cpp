@@ -1,5 +1,6 @@
 #include "view/ToolTable.h"
 
+#include "directory/CDirectorySegment.h"
 #include "drawing/CFreehand.h"
 #include "drawing/CRectangle.h"
 #include "drawing/CTextPrimitive.h"
@@ -59,11 +60,6 @@ QString ToolTable::Prompt(Tool tool)
     return e ? QString::fromLatin1(e->prompt) : QString();
 }
 
-bool ToolTable::IsAvailable(Tool tool)
-{
-    return tool != Tool::DirectorySegment;
-}
-
 void ToolTable::Select(Tool tool)
 {
     CDrawingDefaults& defaults = CDrawingDefaults::Instance();
@@ -93,6 +89,7 @@ PrimitivePtr ToolTable::CreatePrimitive(Tool tool, CDrawingEngine& engine)
         return text;
     }
     case Tool::DirectorySegment:
+        return std::make_shared<CDirectorySegment>(&engine, pen);
     case Tool::Selection:
     case Tool::DragSelection:
         break;

@@ -14,14 +14,10 @@ std::optional<Tool> ForCommand(int commandId);
 int CommandFor(Tool tool);
 // Status text and tooltip, separated by '\n'.
 QString Prompt(Tool tool);
-// False for a tool whose primitive this build cannot create yet; its button
-// and menu item are left out rather than shown doing nothing.
-bool IsAvailable(Tool tool);
 
 // Sets the current tool and the drag-box mode that goes with it.
 void Select(Tool tool);
 // The primitive a press of a drawing tool creates, with the current drawing
-// defaults and owned by the engine; none for Selection, Drag selection and
-// tools that are not available.
+// defaults and owned by the engine; none for Selection and Drag selection.
 PrimitivePtr CreatePrimitive(Tool tool, CDrawingEngine& engine);
 } // namespace ToolTable

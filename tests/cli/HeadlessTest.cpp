@@ -380,23 +380,59 @@ TEST_F(HeadlessTest, ReadDirFillsOneRecordAndSaves)
     EXPECT_EQ(after.readAll(), before);
 }
 
+TEST_F(HeadlessTest, ReadDirThenExportPrintsTheListingAndInfoCountsIt)
+{
+    ASSERT_TRUE(QDir().mkpath(Path(QStringLiteral("disc/Photos"))));
+    const QStringList files{"holiday-notes.txt", "Photos/beach.jpg", "Photos/sunset.jpg"};
+    for (const QString& name : files)
+        QFile(Path(QStringLiteral("disc/") + name)).open(QIODevice::WriteOnly);
+    const QString label = Path(QStringLiteral("back.cla"));
+    const QString pdf = Path(QStringLiteral("back.pdf"));
+    CProgramRun r = Run({QStringLiteral("--new-from"), QStringLiteral("CD Jewel Case/CD Back Insert.cte"),
+                       QStringLiteral("--save"), label});
+    ASSERT_EQ(r.exitCode, 0) << r.err.constData();
+    r = Run({QStringLiteral("--read-dir"), Path(QStringLiteral("disc")), QStringLiteral("--into"), label});
+    ASSERT_EQ(r.exitCode, 0) << r.err.constData();
+    r = Run({QStringLiteral("--export"), pdf, label});
+    ASSERT_EQ(r.exitCode, 0) << r.err.constData();
+
+    QProcess text;
+    text.start(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
+    ASSERT_TRUE(text.waitForFinished(30000));
+    const QString printed = QString::fromUtf8(text.readAllStandardOutput());
+    for (const char* name : {"Photos", "beach.jpg", "sunset.jpg", "holiday-notes.txt", "free"})
+        EXPECT_TRUE(printed.contains(QLatin1String(name))) << name << "\n" << printed.toStdString();
+
+    r = Run({QStringLiteral("--info"), label});
+    ASSERT_EQ(r.exitCode, 0) << r.err.constData();
+    int segments = 0;
+    for (const QJsonValue& v : QJsonDocument::fromJson(r.out).object().value(QStringLiteral("primitives")).toArray()) {
+        const QJsonObject p = v.toObject();
+        if (p.value(QStringLiteral("PRIMTYPE")).toString() != QLatin1String("CDirectorySegment"))
+            continue;
+        ++segments;
+        EXPECT_EQ(p.value(QStringLiteral("PRIMNAME")).toString(), QStringLiteral("CDBACK"));
+        EXPECT_EQ(p.value(QStringLiteral("ENTRIESPLACED")).toInt(), 4);
+        EXPECT_EQ(p.value(QStringLiteral("ENTRIESLEFTOUT")).toInt(-1), 0);
+    }
+    EXPECT_EQ(segments, 1);
+}
+
 TEST_F(HeadlessTest, BatchOncePrintsTheFolderIntoANewPdfEachTime)
 {
-    CTempHome home;
     const QString disc = Path(QStringLiteral("Summer 2026"));
     ASSERT_TRUE(QDir().mkpath(disc));
     for (const char* name : {"alpha-song.mp3", "beta-photo.jpg"})
         QFile(disc + QLatin1Char('/') + QLatin1String(name)).open(QIODevice::WriteOnly);
     const QString label = Path(QStringLiteral("l.cla"));
-    {
-        CCovermintDoc doc;
-        ASSERT_TRUE(doc.SaveTo(label));
-    }
+    CProgramRun r = Run({QStringLiteral("--new-from"), QStringLiteral("CD Jewel Case/CD Back Insert.cte"),
+                         QStringLiteral("--save"), label});
+    ASSERT_EQ(r.exitCode, 0) << r.err.constData();
     const QString out = Path(QStringLiteral("printed"));
     const QStringList args = {QStringLiteral("--batch"), disc, QStringLiteral("--label"), label,
                               QStringLiteral("--print-to"), out, QStringLiteral("--once")};
 
-    RunResult r = Run(args);
+    CProgramRun r = Run(args);
     ASSERT_EQ(r.exitCode, 0) << r.err.constData();
     EXPECT_TRUE(r.out.contains("Reading Device...\nLabel has been updated.\n")) << r.out.constData();
     const QString first = out + QStringLiteral("/Summer 2026.pdf");

@@ -2,6 +2,7 @@
 // pen size, flags, double click and dropped files.
 #include "ViewFixture.h"
 
+#include "directory/CDirectorySegment.h"
 #include "drawing/CTextPrimitive.h"
 #include "drawing/dialogs/CColorPickerDialog.h"
 #include "drawing/dialogs/CGeometryRect.h"
@@ -308,6 +309,24 @@ TEST_F(ViewTest, DoubleClickOpensTheTextBelowARectangle)
     // Nothing editable under the pointer: no dialog.
     QTest::mouseDClick(Port(), Qt::LeftButton, {}, Px({600, -450}));
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+}
+
+TEST_F(ViewTest, DoubleClickOnSegmentAsksForTheDirectoryDialogOfThatSegment)
+{
+    auto lower = std::make_shared<CDirectorySegment>(&Engine());
+    lower->SetCorners({100, -100}, {400, -300});
+    Engine().Append(lower);
+    auto upper = std::make_shared<CDirectorySegment>(&Engine());
+    upper->SetCorners({300, -200}, {600, -400});
+    Engine().Append(upper);
+
+    QSignalSpy asked(view.get(), &CCovermintView::directorySegmentActivated);
+    QTest::mouseDClick(Port(), Qt::LeftButton, {}, Px({150, -150}));
+    QTest::mouseDClick(Port(), Qt::LeftButton, {}, Px({350, -250})); // both: the upper wins
+    QTest::mouseDClick(Port(), Qt::LeftButton, {}, Px({700, -700}));
+    ASSERT_EQ(asked.count(), 2);
+    EXPECT_EQ(asked[0][0].value<CPrimitive*>(), lower.get());
+    EXPECT_EQ(asked[1][0].value<CPrimitive*>(), upper.get());
 }
 
 TEST_F(ViewTest, DroppedFilesOpenAddOrAreRefused)

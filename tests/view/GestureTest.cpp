@@ -104,24 +104,18 @@ TEST_F(ViewTest, DrawingToolCreatesOnePrimitiveAndFallsBackToSelection)
     const struct { int id; const char* type; } tools[] = {
         {CommandId::ToolLine, "CLine"}, {CommandId::ToolEllipse, "CEllipse"},
         {CommandId::ToolRoundedRectangle, "CRoundedRect"}, {CommandId::ToolFreehand, "CFreehand"},
-        {CommandId::ToolText, "CTextPrimitive"}};
+        {CommandId::ToolText, "CTextPrimitive"}, {CommandId::ToolDirectorySegment, "CDirectorySegment"}};
     for (const auto& tool : tools) {
         CCovermintView::SelectTool(tool.id);
         Drag({400, -400}, {500, -450});
         EXPECT_STREQ(Engine().Primitives().back()->TypeName(), tool.type);
     }
-    auto* text = dynamic_cast<CTextPrimitive*>(Engine().Primitives().back().get());
+    auto* text = dynamic_cast<CTextPrimitive*>(Engine().Primitives().end()[-2].get());
     ASSERT_TRUE(text);
     EXPECT_EQ(text->Text(), QStringLiteral("<New Text>"));
-    EXPECT_EQ(Engine().Primitives().size(), 6u);
+    EXPECT_EQ(Engine().Primitives().size(), 7u);
     EXPECT_EQ(UndoCount(), 1) << "only the move is undoable";
-
-    // The directory segment tool is not offered until segments exist.
-    EXPECT_FALSE(CCovermintView::IsToolAvailable(CommandId::ToolDirectorySegment));
-    EXPECT_FALSE(view->IsCommandEnabled(CommandId::ToolDirectorySegment));
-    CCovermintView::SelectTool(CommandId::ToolDirectorySegment);
-    Drag({600, -600}, {650, -450});
-    EXPECT_EQ(Engine().Primitives().size(), 6u);
+    EXPECT_TRUE(view->IsCommandEnabled(CommandId::ToolDirectorySegment));
 }
 
 TEST_F(ViewTest, UnmoveablePrimitiveStaysPutForDragsAndArrows)
