@@ -2,9 +2,11 @@
 
 #include "app/CChildFrame.h"
 #include "cd/dialogs/CBatchProcessing.h"
+#include "directory/dialogs/CDriveInfo.h"
 #include "toolkit/CommandIds.h"
 #include "view/CCovermintView.h"
 
+#include <QApplication>
 #include <QPointer>
 
 namespace BatchCommand {
@@ -16,6 +18,12 @@ void Execute(CChildFrame& frame, QWidget* parent)
     hooks.print = [view] {
         if (view)
             view->OnCommand(CommandId::Print);
+    };
+    hooks.directoryDialog = [&document = frame.Document()](const QString& drive) {
+        DriveInfoOptions options;
+        options.batchDrive = drive;
+        CDriveInfo dialog(&document, options, QApplication::activeModalWidget());
+        return dialog.exec() == QDialog::Accepted;
     };
     CBatchProcessing dialog(frame.Document(), hooks, parent);
     dialog.exec();

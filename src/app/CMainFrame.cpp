@@ -327,6 +327,9 @@ void CMainFrame::AddFrame(CChildFrame* frame)
     frame->resize(std::min(area.width() * 3 / 4, 900), area.height());
     connect(&frame->View(), &CCovermintView::toolChanged, this, &CMainFrame::UpdateCommandStates);
     connect(&frame->View(), &CCovermintView::openDocumentRequested, &m_app, &CCovermintApp::OpenDocumentFile);
+    connect(&frame->View(), &CCovermintView::directorySegmentActivated, this, [this, frame](CPrimitive* segment) {
+        DocumentCommands::OpenDirectoryInformation(frame->Document(), segment, this);
+    });
     frame->show();
     m_mdi->setActiveSubWindow(frame);
     OnSubWindowActivated(frame);

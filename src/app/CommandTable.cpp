@@ -91,7 +91,7 @@ const CommandInfo kCommands[] = {
 };
 
 // The tools are the view's to offer (CCovermintView::IsToolAvailable).
-constexpr int kUnavailable[] = {DirectoryInformation, LinkHome2};
+constexpr int kUnavailable[] = {LinkHome2};
 
 constexpr int kTools[] = {ToolSelection,        ToolDragSelection, ToolFreehand, ToolRectangle,
                           ToolRoundedRectangle, ToolLine,          ToolDirectorySegment, ToolText,
@@ -104,7 +104,8 @@ constexpr int kViewCommands[] = {Print,       PrintPreview, ZoomIn,     ZoomOut,
                                  ToggleSelectable, AddImage};
 
 constexpr int kDocumentCommands[] = {Close, Save, SaveAs, Undo, Redo, SelectAll,
-                                     Cut,   Copy, Paste,  LabelHeader, ClearCddbAndDirectory, ReadDrive};
+                                     Cut,   Copy, Paste,  LabelHeader, ClearCddbAndDirectory, ReadDrive,
+                                     DirectoryInformation};
 
 template <std::size_t N>
 bool Contains(const int (&ids)[N], int id)

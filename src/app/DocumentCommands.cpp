@@ -1,6 +1,8 @@
 #include "app/DocumentCommands.h"
 
 #include "app/ReadDriveCommand.h"
+#include "directory/CDirectorySegment.h"
+#include "directory/dialogs/CDriveInfo.h"
 #include "document/CCovermintDoc.h"
 #include "document/dialogs/CLabelHeader.h"
 #include "drawing/PrimitiveClipboard.h"
@@ -18,6 +20,7 @@ bool Handles(int id)
     case CommandId::Undo: case CommandId::Redo: case CommandId::SelectAll:
     case CommandId::Cut: case CommandId::Copy: case CommandId::Paste:
     case CommandId::LabelHeader: case CommandId::ClearCddbAndDirectory: case CommandId::ReadDrive:
+    case CommandId::DirectoryInformation:
         return true;
     default:
         return false;
@@ -76,6 +79,9 @@ void Execute(CCovermintDoc& document, int id, QWidget* dialogParent)
             return;
         document.ClearDirectoryAndCddbData();
         break;
+    case CommandId::DirectoryInformation:
+        OpenDirectoryInformation(document, nullptr, dialogParent);
+        return;
     case CommandId::ReadDrive: {
         auto* window = qobject_cast<QMainWindow*>(dialogParent);
         ReadDriveCommand::Execute(document, dialogParent, window ? window->statusBar() : nullptr);
@@ -95,6 +101,14 @@ void UpdateText(CCovermintDoc& document, QAction& action)
         action.setText(processor.UndoText());
     else if (id == CommandId::Redo)
         action.setText(processor.RedoText());
+}
+
+void OpenDirectoryInformation(CCovermintDoc& document, CPrimitive* editedSegment, QWidget* dialogParent)
+{
+    DriveInfoOptions options;
+    options.editedSegment = dynamic_cast<CDirectorySegment*>(editedSegment);
+    CDriveInfo dialog(&document, options, dialogParent);
+    dialog.exec();
 }
 
 } // namespace DocumentCommands

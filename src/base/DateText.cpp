@@ -51,3 +51,12 @@ QString FormatFileDate(const QString& format, const QDateTime& when)
     text.replace(QStringLiteral("%Y"), QString::number(date.year()));
     return text;
 }
+
+bool UsesOnlyFileDateCodes(const QString& format)
+{
+    static const char* const kCodes[] = {"%%", "%b", "%B", "%d", "%H", "%I", "%m", "%M", "%p", "%S", "%y", "%Y"};
+    QString rest = format;
+    for (const char* code : kCodes)
+        rest.replace(QLatin1String(code), QLatin1String("  "));
+    return !rest.contains(QLatin1Char('%'));
+}

@@ -8,3 +8,5 @@ QString TodayDateText();
 QString FormatDateText(const QDate& date);
 // The file-date codes %b %B %d %H %I %m %M %p %S %y %Y.
 QString FormatFileDate(const QString& format, const QDateTime& when);
+// True when every '%' of the format starts one of those codes or "%%".
+bool UsesOnlyFileDateCodes(const QString& format);

@@ -127,7 +127,7 @@ bool CBatchProcessor::DirectoryStep()
     if (!m_document)
         return Fail(Outcome::NoLabel);
     if (m_options.showDirectoryDialog) {
-        if (!m_steps.ShowDirectoryDialog(m_drivePath))
+        if (!m_steps.ShowDirectoryDialog(m_drive.DirectoryPath(m_drivePath)))
             return Fail(Outcome::Cancelled, kCancelled);
     } else {
         CDiskInformation disk;

@@ -13,6 +13,7 @@
 #include "view/LabelPrinting.h"
 #include "view/PrimitiveContextMenu.h"
 #include "view/PropertiesDialogs.h"
+#include "view/WidthPresetCommands.h"
 #include "view/SelectionAttributes.h"
 #include "drawing/PensAndFonts.h"
 #include "view/ToolTable.h"
@@ -41,12 +42,6 @@ int g_cascadeOffset = 0;
 bool IsPenSize(int id)
 {
     return id >= CommandId::PenSize1 && id <= CommandId::PenSize4;
-}
-
-bool IsWidthPreset(int id)
-{
-    return (id >= CommandId::WidthFront1 && id < CommandId::WidthFront1 + 6)
-        || (id >= CommandId::WidthBack1 && id <= CommandId::WidthJaz1 + 2);
 }
 
 std::optional<RestackKind> RestackFor(int id)
@@ -373,7 +368,7 @@ bool CCovermintView::HandlesCommand(int id) const
     case CommandId::Print: case CommandId::PrintPreview: case CommandId::AddImage:
         return true;
     default:
-        return ZoomLadder::ForCommand(id) != 0 || IsPenSize(id) || IsWidthPreset(id)
+        return ZoomLadder::ForCommand(id) != 0 || IsPenSize(id) || WidthPresetCommands::For(id)
             || ToolTable::ForCommand(id).has_value();
     }
 }
@@ -397,8 +392,8 @@ void CCovermintView::OnCommand(int id)
         SetZoom(zoom);
     else if (IsPenSize(id))
         ApplyPenWidth(m_document, id - CommandId::PenSize1 + 1);
-    else if (IsWidthPreset(id))
-        emit columnPresetRequested(id);
+    else if (WidthPresetCommands::For(id))
+        WidthPresetCommands::Apply(m_document.Engine(), id);
     else
         SelectTool(id);
 }

@@ -71,8 +71,6 @@ signals:
     void toolChanged();
     // A directory segment was double-clicked: open its directory dialog.
     void directorySegmentActivated(CPrimitive* segment);
-    // A "Width" preset of the context menu was chosen for the selected segment.
-    void columnPresetRequested(int commandId);
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -2,22 +2,9 @@
 
 #include "drawing/CPrimitive.h"
 #include "toolkit/CommandIds.h"
+#include "view/WidthPresetCommands.h"
 
 namespace {
-struct WidthKind
-{
-    const char* name;
-    int firstId;
-    int columns;
-};
-
-constexpr WidthKind kWidthKinds[] = {
-    {"CD Jewel Case (Front)", CommandId::WidthFront1, 6},
-    {"CD Jewel Case (Back)", CommandId::WidthBack1, 6},
-    {"ZIP Disk", CommandId::WidthZip1, 3},
-    {"JAZ Disk", CommandId::WidthJaz1, 3},
-};
-
 void AddItem(QMenu& menu, const QString& text, int id, const std::function<void(int)>& onCommand)
 {
     QAction* action = menu.addAction(text);
@@ -38,10 +25,11 @@ std::unique_ptr<QMenu> BuildPrimitiveContextMenu(const CPrimitive& primitive, bo
             CommandId::ToggleSelectable, onCommand);
     if (primitive.IsDirectorySegment()) {
         QMenu* width = menu->addMenu(QObject::tr("Width"));
-        for (const WidthKind& kind : kWidthKinds) {
-            QMenu* sub = width->addMenu(QObject::tr(kind.name));
-            for (int c = 1; c <= kind.columns; ++c)
-                AddItem(*sub, QObject::tr("%1 Column").arg(c), kind.firstId + c - 1, onCommand);
+        for (const LabelKind& kind : LabelSizePresets::Kinds()) {
+            QMenu* sub = width->addMenu(QObject::tr(kind.presetTitle));
+            const int first = WidthPresetCommands::FirstCommand(kind);
+            for (int c = 1; c <= kind.columnPresets; ++c)
+                AddItem(*sub, QObject::tr("%1 Column").arg(c), first + c - 1, onCommand);
         }
     }
     return menu;

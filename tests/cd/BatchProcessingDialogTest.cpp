@@ -3,9 +3,9 @@
 #include "cd/dialogs/CBatchProcessing.h"
 #include "document/CCovermintDoc.h"
 #include "support/TempHome.h"
+#include "toolkit/DriveListCombo.h"
 
 #include <QCheckBox>
-#include <QComboBox>
 #include <QFile>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -22,13 +22,12 @@ TEST(BatchProcessingDialogTest, StartReadsAndPrintsStopWaits)
     CBatchProcessing dialog(document, {[&prints] { ++prints; }, {}});
     EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Batch Processing"));
     auto* startStop = dialog.findChild<QPushButton*>(QStringLiteral("startStop"));
-    auto* drive = dialog.findChild<QComboBox*>(QStringLiteral("drive"));
-    ASSERT_TRUE(startStop && drive);
+    ASSERT_TRUE(startStop);
     EXPECT_FALSE(dialog.findChild<QCheckBox*>(QStringLiteral("connectCddb"))->isChecked());
     EXPECT_FALSE(dialog.findChild<QCheckBox*>(QStringLiteral("showDirectoryDialog"))->isChecked());
     EXPECT_EQ(startStop->text(), QStringLiteral("Start"));
 
-    drive->setEditText(media.path());
+    dialog.Drives()->SelectPath(media.path());
     startStop->click();
     EXPECT_EQ(startStop->text(), QStringLiteral("Stop"));
     EXPECT_EQ(dialog.StatusText(), QStringLiteral("Reading Device...\nLabel has been updated."));

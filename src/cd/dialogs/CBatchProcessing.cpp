@@ -1,18 +1,17 @@
 #include "cd/dialogs/CBatchProcessing.h"
 
-#include "cd/CMciDevice.h"
+#include "cd/DriveList.h"
 #include "cd/dialogs/CCDDBDialog.h"
 #include "cd/dialogs/CDialogCddbPrompts.h"
 #include "document/CPreferences.h"
 #include "platform/MediaMonitor.h"
+#include "toolkit/DriveListCombo.h"
 
 #include <QCheckBox>
-#include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QStorageInfo>
 #include <QVBoxLayout>
 
 namespace {
@@ -28,10 +27,10 @@ CBatchProcessing::CBatchProcessing(CCovermintDoc& document, Hooks hooks, QWidget
 {
     setObjectName(QStringLiteral("CBatchProcessing"));
     setWindowTitle(QStringLiteral("Batch Processing"));
-    m_drives = new QComboBox;
+    m_drives = new CDriveListCombo;
     m_drives->setObjectName(QStringLiteral("drive"));
-    // A folder or a disc image can stand in for a drive.
-    m_drives->setEditable(true);
+    m_drives->SetDrives(ListDrives());
+    m_drives->SelectPath(CPreferences::Instance().LabelDrive());
     m_connectCddb = new QCheckBox(QStringLiteral("Automatically Connect to CDDB"));
     m_connectCddb->setObjectName(QStringLiteral("connectCddb"));
     m_connectCddb->setToolTip(QStringLiteral("Select this option if the CDs to be processed are commercial audio"));
@@ -66,27 +65,11 @@ CBatchProcessing::CBatchProcessing(CCovermintDoc& document, Hooks hooks, QWidget
     m_processor.SetStatusSink([this](const QString& line) { AppendStatus(line); });
     m_processor.SetRunningChanged([this](bool running) { m_startStop->setText(running ? kStop : kStart); });
     m_monitor = new CMediaMonitor([this] { m_processor.MediaChanged(); }, this);
-    FillDrives();
 }
 
 CBatchProcessing::~CBatchProcessing()
 {
     m_processor.Close();
-}
-
-void CBatchProcessing::FillDrives()
-{
-    QStringList drives;
-    for (const QStorageInfo& volume : QStorageInfo::mountedVolumes())
-        if (volume.isValid() && volume.isReady() && volume.device().startsWith("/dev/"))
-            drives << volume.rootPath();
-    drives << CdDrivePaths();
-    drives.removeDuplicates();
-    m_drives->addItems(drives);
-    const QString preferred = CPreferences::Instance().LabelDrive();
-    if (!preferred.isEmpty() && m_drives->findText(preferred) < 0)
-        m_drives->addItem(preferred);
-    m_drives->setCurrentIndex(preferred.isEmpty() ? 0 : m_drives->findText(preferred));
 }
 
 QString CBatchProcessing::StatusText() const
@@ -101,7 +84,7 @@ void CBatchProcessing::AppendStatus(const QString& line)
 
 void CBatchProcessing::OnStartStop()
 {
-    m_processor.SetDrive(m_drives->currentText().trimmed());
+    m_processor.SetDrive(m_drives->SelectedPath());
     m_processor.SetOptions({m_connectCddb->isChecked(), m_showDirectory->isChecked()});
     m_processor.StartStop();
 }

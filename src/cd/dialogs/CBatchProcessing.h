@@ -12,7 +12,7 @@
 class CCovermintDoc;
 class CMediaMonitor;
 class QCheckBox;
-class QComboBox;
+class CDriveListCombo;
 class QPlainTextEdit;
 class QPushButton;
 
@@ -31,6 +31,7 @@ public:
     ~CBatchProcessing() override;
 
     QString StatusText() const;
+    CDriveListCombo* Drives() const { return m_drives; }
     CBatchProcessor& Processor() { return m_processor; }
 
     void reject() override;
@@ -40,7 +41,6 @@ private:
     bool ShowDirectoryDialog(const QString& drive) override;
     void Print() override;
 
-    void FillDrives();
     void AppendStatus(const QString& line);
     void OnStartStop();
 
@@ -49,7 +49,7 @@ private:
     CMediaDrive m_drive;
     CQtPollTimer m_timer;
     CBatchProcessor m_processor;
-    QComboBox* m_drives;
+    CDriveListCombo* m_drives;
     QCheckBox* m_connectCddb;
     QCheckBox* m_showDirectory;
     QPlainTextEdit* m_status;

@@ -1,5 +1,6 @@
 #include "directory/dialogs/CSegmentPickerDlg.h"
 
+#include "directory/SegmentHighlight.h"
 #include "toolkit/DialogButtons.h"
 
 #include <QComboBox>
@@ -7,7 +8,7 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
-CSegmentPickerDlg::CSegmentPickerDlg(const QStringList& names, QWidget* parent)
+CSegmentPickerDlg::CSegmentPickerDlg(const QStringList& names, CDrawingEngine* engine, QWidget* parent)
     : QDialog(parent)
     , m_names(new QComboBox)
 {
@@ -17,7 +18,16 @@ CSegmentPickerDlg::CSegmentPickerDlg(const QStringList& names, QWidget* parent)
     layout->addWidget(new QLabel(tr("Please select a segment to update.")));
     layout->addWidget(m_names);
     layout->addWidget(MakeOkCancelButtons(this));
+    if (engine) {
+        m_highlight = std::make_unique<CSegmentHighlight>(*engine);
+        m_highlight->AllNamed(SelectedName());
+        connect(m_names, &QComboBox::currentTextChanged, this, [this](const QString& name) {
+            m_highlight->AllNamed(name);
+        });
+    }
 }
+
+CSegmentPickerDlg::~CSegmentPickerDlg() = default;
 
 QString CSegmentPickerDlg::SelectedName() const
 {

@@ -1,0 +1,18 @@
+#pragma once
+// A drop-down of drives: shows each drive's caption, yields its path.
+#include "cd/DriveList.h"
+
+#include <QComboBox>
+
+class CDriveListCombo : public QComboBox
+{
+    Q_OBJECT
+public:
+    explicit CDriveListCombo(QWidget* parent = nullptr);
+
+    void SetDrives(const std::vector<DriveEntry>& drives);
+    // Selects the drive with this path (a trailing '/' does not matter),
+    // adding it when the list lacks it; an empty path selects the first.
+    void SelectPath(const QString& path);
+    QString SelectedPath() const;
+};
