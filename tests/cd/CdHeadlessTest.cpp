@@ -122,13 +122,13 @@ TEST_F(CdHeadlessTest, BatchOnceWithCddbNamesThePdfAfterTheTitle)
                               QStringLiteral("--print-to"), out, QStringLiteral("--cddb"), QStringLiteral("--once"),
                               QStringLiteral("--cddb-site"), server.SiteUrl().toString()};
     queryReply = FakeCddbServer::Reply("202 No match");
-    const Outcome none = Run(args);
+    const CProgramRun none = Run(args);
     EXPECT_EQ(none.exitCode, 4);
     EXPECT_TRUE(none.out.contains("Canceled Label...")) << none.out.constData();
     EXPECT_TRUE(QDir(out).entryList(QDir::Files | QDir::Hidden).isEmpty());
 
     queryReply = FakeCddbServer::Reply("200 rock 12008703 AC/DC / Live: 1992");
-    const Outcome o = Run(args);
+    const CProgramRun o = Run(args);
     ASSERT_EQ(o.exitCode, 0) << o.err.constData();
     EXPECT_EQ(QDir(out).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("AC_DC - Live_ 1992.pdf")});
 }
