@@ -16,6 +16,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QXmlStreamReader>
@@ -432,7 +433,7 @@ TEST_F(HeadlessTest, BatchOncePrintsTheFolderIntoANewPdfEachTime)
     const QStringList args = {QStringLiteral("--batch"), disc, QStringLiteral("--label"), label,
                               QStringLiteral("--print-to"), out, QStringLiteral("--once")};
 
-    CProgramRun r = Run(args);
+    r = Run(args);
     ASSERT_EQ(r.exitCode, 0) << r.err.constData();
     EXPECT_TRUE(r.out.contains("Reading Device...\nLabel has been updated.\n")) << r.out.constData();
     const QString first = out + QStringLiteral("/Summer 2026.pdf");
