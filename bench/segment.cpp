@@ -5,7 +5,7 @@
 #include "document/CCovermintDoc.h"
 #include "drawing/LabelView.h"
 
-#include "BenchMain.h"
+#include "support/ScratchHome.h"
 
 #include <QImage>
 #include <QPainter>

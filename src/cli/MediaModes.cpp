@@ -25,15 +25,15 @@ QString CheckInto(const QCommandLineParser& parser, const QString& mode)
 CHeadlessMode ReadDirMode()
 {
     const QCommandLineOption selector =
-        ValueOption("read-dir", "Read a folder into a label's directory record (with --into).", "DIR");
+        ValueOption("read-dir", "Read a folder or ISO image into a label's directory record (with --into).", "DIR");
     const QCommandLineOption segment = ValueOption("segment", "The directory segment to fill.", "NAME");
     const QCommandLineOption depth = ValueOption("depth", "Folder levels to read below DIR.", "N");
     CHeadlessMode mode{selector, {kInto, segment, depth, SaveOption()}, {}, {}, {}};
     mode.help = QStringLiteral(
         "  covermint --read-dir DIR --into LABEL.cla [--segment NAME] [--depth N] [--save OUT.cla]\n"
-        "      Read the folder DIR into the label's directory record (the unnamed one, or\n"
-        "      the segment NAME), N levels deep (default: the label's own setting), and\n"
-        "      save the label in place or as OUT.cla.\n"
+        "      Read the folder DIR, or the disc in an ISO 9660 image file, into the label's\n"
+        "      directory record (the unnamed one, or the segment NAME), N levels deep\n"
+        "      (default: the label's own setting), and save the label in place or as OUT.cla.\n"
         "      Example: covermint --read-dir /media/disc --into disc.cla --depth 2\n");
     mode.check = [depth](const QCommandLineParser& parser) {
         if (parser.isSet(depth)) {

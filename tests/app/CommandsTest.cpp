@@ -51,9 +51,11 @@ struct LabelWindow
         EXPECT_NE(frame, nullptr);
         app->MainFrame()->UpdateCommandStates();
     }
+    // As the window shows it once pending events ran: states follow
+    // commands, edits, clicks and the clipboard without being asked.
     bool Enabled(int id) const
     {
-        app->MainFrame()->UpdateCommandStates();
+        QCoreApplication::processEvents();
         return app->MainFrame()->Action(id)->isEnabled();
     }
     void Trigger(int id) const { app->MainFrame()->Action(id)->trigger(); }
@@ -107,6 +109,12 @@ TEST_F(Commands, EditCommandsFollowTheSelectionAndTheClipboard)
 
     window.Trigger(SelectAll);
     EXPECT_TRUE(window.Enabled(Cut));
+    // A click on bare paper clears the selection.
+    QWidget* paper = window.frame->View().viewport();
+    QTest::mouseClick(paper, Qt::LeftButton, {}, QPoint(paper->width() - 3, paper->height() - 3));
+    EXPECT_FALSE(window.Enabled(Cut));
+    window.Trigger(SelectAll);
+    ASSERT_TRUE(window.Enabled(Copy));
     window.Trigger(Copy);
     EXPECT_TRUE(window.Enabled(Paste));
     window.Trigger(Paste);

@@ -353,6 +353,25 @@ TEST_F(HeadlessTest, ReadDirFillsOneRecordAndSaves)
         ASSERT_TRUE(doc.Load(out));
         EXPECT_EQ(names(doc.FindDirectoryInformation(QStringLiteral("Back"))->Tree()), (QStringList{"a.mp3300", "sub1"}));
     }
+
+    // An ISO image of the folder reads as the disc it holds: no free space,
+    // and no song lengths (the image's files are not played through).
+    const QString iso = Path(QStringLiteral("disc.iso"));
+    QProcess xorriso;
+    xorriso.start(QStringLiteral("xorriso"), {QStringLiteral("-report_about"), QStringLiteral("SORRY"),
+                                              QStringLiteral("-outdev"), iso, QStringLiteral("-map"), disc,
+                                              QStringLiteral("/")});
+    ASSERT_TRUE(xorriso.waitForFinished(60000) && xorriso.exitCode() == 0) << xorriso.readAllStandardError().constData();
+    r = Run({QStringLiteral("--read-dir"), iso, QStringLiteral("--into"), label, QStringLiteral("--save"), out});
+    ASSERT_EQ(r.exitCode, 0) << r.err.constData();
+    {
+        CCovermintDoc doc;
+        ASSERT_TRUE(doc.Load(out));
+        const CDocumentDirectoryInformation* unnamed = doc.FindDirectoryInformation(QString());
+        EXPECT_EQ(names(unnamed->Tree()), (QStringList{"a.mp30", "sub0"}));
+        EXPECT_EQ(unnamed->TotalSpace(), int(QFileInfo(iso).size() / 1024));
+        EXPECT_EQ(unnamed->FreeSpace(), 0);
+    }
     const QByteArray before = [&] { QFile f(label); f.open(QIODevice::ReadOnly); return f.readAll(); }();
 
     const struct
