@@ -1,5 +1,6 @@
 #include "app/CMainFrame.h"
 
+#include "app/BatchCommand.h"
 #include "app/CChildFrame.h"
 #include "app/CCovermintApp.h"
 #include "app/CTreeViewLabel.h"
@@ -428,6 +429,8 @@ bool CMainFrame::HandleFrameCommand(int id)
         m_app.Saver().SaveAs(document);
     else if (id == ConnectToCddb)
         CddbCommands::ConnectToCddb(document, this);
+    else if (id == BatchUpdate)
+        BatchCommand::Execute(*frame, this);
     else if (frame->View().HandlesCommand(id))
         frame->View().OnCommand(id);
     else if (DocumentCommands::Handles(id))
@@ -450,7 +453,7 @@ bool CMainFrame::IsCommandEnabled(int id) const
     if (!frame)
         return false;
     if (id == Close || id == Save || id == SaveAs || id == WindowCascade || id == WindowTile || id == WindowArrange
-        || id == ConnectToCddb)
+        || id == ConnectToCddb || id == BatchUpdate)
         return true;
     if (frame->View().HandlesCommand(id))
         return frame->View().IsCommandEnabled(id);

@@ -17,7 +17,7 @@ const CommandInfo kCommands[] = {
     {SaveAs, "Save &As...", "", "Saves the active label under a new name\nSave As"},
     {DirectoryInformation, "&Directory Information...", "", "Shows the directory information of the label\nDirectory Information"},
     {ReadDrive, "R&ead Drive", "", "Reads the label drive into the label\nRead Drive"},
-    {BatchUpdate, "Batch &Update...", "", "Updates and prints labels for each new medium\nBatch Update"},
+    {BatchUpdate, "Batch &Update", "", "Updates and prints labels for each new medium\nBatch Update"},
     {ConnectToCddb, "Connect to CDD&B...", "", "Looks up the audio CD in the CDDB\nConnect to CDDB"},
     {Print, "&Print...", "Ctrl+P", "Prints the active label\nPrint"},
     {PrintPreview, "Print Pre&view", "", "Shows the label as it will be printed\nPrint Preview"},
@@ -91,7 +91,7 @@ const CommandInfo kCommands[] = {
 };
 
 // The tools are the view's to offer (CCovermintView::IsToolAvailable).
-constexpr int kUnavailable[] = {BatchUpdate, LinkHome2};
+constexpr int kUnavailable[] = {LinkHome2};
 
 constexpr int kTools[] = {ToolSelection,        ToolDragSelection, ToolFreehand, ToolRectangle,
                           ToolRoundedRectangle, ToolLine,          ToolDirectorySegment, ToolText,

@@ -75,7 +75,44 @@ std::optional<CCddbDisc> LookUp(CCddbClient& client, const CDiscToc& toc, const 
     }
 }
 
+std::optional<CCddbTexts> TextsOf(const CDiscToc& toc, const QString& site, const QString& category, int* status)
+{
+    CCddbOptions options = CddbOptionsFromPreferences();
+    if (!site.isEmpty())
+        options.site = CCddbClient::SiteUrl(site);
+    CUnattendedPrompts prompts(category);
+    CCddbClient client(prompts);
+    client.SetOptions(options);
+    std::optional<CCddbDisc> disc;
+    try {
+        disc = LookUp(client, toc, category);
+    } catch (const CCddbError& e) {
+        Say(e.Message());
+        *status = CdHeadlessModes::kCddbFailed;
+        return std::nullopt;
+    }
+    if (!disc) {
+        Say(QStringLiteral("CDDB has no entry for disc %1%2")
+                .arg(toc.DiscIdText(), category.isEmpty() ? QString() : QStringLiteral(" in ") + category));
+        *status = CdHeadlessModes::kCddbFailed;
+        return std::nullopt;
+    }
+    *status = Ok;
+    return BuildCddbTexts(*disc, toc.Text(), true);
+}
+
 } // namespace
+
+std::optional<CCddbTexts> CdHeadlessModes::LookUpTexts(const QString& source, const QString& site,
+                                                      const QString& category, int* status)
+{
+    const std::optional<CDiscToc> toc = ReadToc(source);
+    if (!toc) {
+        *status = Input;
+        return std::nullopt;
+    }
+    return TextsOf(*toc, site, category, status);
+}
 
 int CdHeadlessModes::LookUpIntoLabel(const CCddbRun& o)
 {
@@ -89,26 +126,11 @@ int CdHeadlessModes::LookUpIntoLabel(const CCddbRun& o)
     CCovermintDoc document;
     if (!document.Load(o.into))
         return Input;
-
-    CCddbOptions options = CddbOptionsFromPreferences();
-    if (!o.site.isEmpty())
-        options.site = CCddbClient::SiteUrl(o.site);
-    CUnattendedPrompts prompts(o.category);
-    CCddbClient client(prompts);
-    client.SetOptions(options);
-    std::optional<CCddbDisc> disc;
-    try {
-        disc = LookUp(client, *toc, o.category);
-    } catch (const CCddbError& e) {
-        Say(e.Message());
-        return CdHeadlessModes::kCddbFailed;
-    }
-    if (!disc) {
-        Say(QStringLiteral("CDDB has no entry for disc %1%2")
-                .arg(toc->DiscIdText(), o.category.isEmpty() ? QString() : QStringLiteral(" in ") + o.category));
-        return CdHeadlessModes::kCddbFailed;
-    }
-    StoreCddbTexts(document, BuildCddbTexts(*disc, toc->Text(), true));
+    int status = Ok;
+    const std::optional<CCddbTexts> texts = TextsOf(*toc, o.site, o.category, &status);
+    if (!texts)
+        return status;
+    StoreCddbTexts(document, *texts);
     const QString out = o.save.isEmpty() ? o.into : o.save;
     QString error;
     if (!document.SaveTo(out, &error)) {
@@ -117,4 +139,3 @@ int CdHeadlessModes::LookUpIntoLabel(const CCddbRun& o)
     }
     return Ok;
 }
-

@@ -2,7 +2,10 @@
 // The work of the audio CD modes of the command line. Messages go to
 // stderr. Exit codes as the other headless modes, plus kCddbFailed when the
 // lookup itself fails.
+#include "directory/CDocumentDirectoryInformation.h"
+
 #include <QString>
+#include <optional>
 
 namespace CdHeadlessModes {
 constexpr int kCddbFailed = 4;
@@ -18,6 +21,10 @@ struct CCddbRun
     QString site;     // overrides the preferences' site when not empty
     QString category; // only a match of this category, when not empty
 };
+// The texts of the disc's first match (of the category, when given);
+// nothing, with status set and a message on stderr, when there is none.
+std::optional<CCddbTexts> LookUpTexts(const QString& source, const QString& site, const QString& category,
+                                      int* status);
 // Looks the disc up (the first match) and stores its texts in the label.
 int LookUpIntoLabel(const CCddbRun& run);
 } // namespace CdHeadlessModes

@@ -70,7 +70,7 @@ CCommandLine::Result CCommandLine::Parse(const QStringList& arguments)
 
     // Options found before a parse error still count, so that a faulty
     // headless call is answered as one.
-    const bool parsed = parser->parse(arguments);
+    const bool parsed = parser->parse(WithBatchCddbSwitch(arguments));
     std::vector<const CHeadlessMode*> chosen;
     for (const CHeadlessMode& mode : HeadlessModes())
         if (parser->isSet(mode.selector))

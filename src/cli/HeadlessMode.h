@@ -30,6 +30,8 @@ inline QCommandLineOption ValueOption(const char* name, const char* description,
 
 // --save OUT.cla, read by every mode that writes a label.
 const QCommandLineOption& SaveOption();
+// --cddb-site URL, for the modes that look discs up.
+const QCommandLineOption& CddbSiteOption();
 
 const std::vector<CHeadlessMode>& HeadlessModes();
 
@@ -39,3 +41,9 @@ CHeadlessMode NewFromMode();
 CHeadlessMode ReadDirMode();
 CHeadlessMode DiscIdMode();
 CHeadlessMode CddbMode();
+CHeadlessMode BatchMode();
+
+// In a --batch call a bare --cddb is batch's switch, not the lookup mode:
+// the arguments are rewritten so the parser sees it under a hidden name.
+QCommandLineOption BatchCddbSwitch();
+QStringList WithBatchCddbSwitch(QStringList arguments);

@@ -3,7 +3,7 @@
 const std::vector<CHeadlessMode>& HeadlessModes()
 {
     static const std::vector<CHeadlessMode> modes = {ExportMode(), InfoMode(), NewFromMode(),
-                                                         ReadDirMode(), DiscIdMode(), CddbMode()};
+                                                         ReadDirMode(), DiscIdMode(), CddbMode(), BatchMode()};
     return modes;
 }
 
@@ -11,4 +11,10 @@ const QCommandLineOption& SaveOption()
 {
     static const QCommandLineOption save = ValueOption("save", "The label file to write.", "OUT.cla");
     return save;
+}
+
+const QCommandLineOption& CddbSiteOption()
+{
+    static const QCommandLineOption site = ValueOption("cddb-site", "The CDDB site for this run.", "URL");
+    return site;
 }

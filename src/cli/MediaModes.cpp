@@ -86,7 +86,7 @@ CHeadlessMode CddbMode()
 {
     const QCommandLineOption selector =
         ValueOption("cddb", "Look an audio CD up in CDDB and store its texts (with --into).", "DEVICE_OR_CUE");
-    const QCommandLineOption site = ValueOption("cddb-site", "The CDDB site for this run.", "URL");
+    const QCommandLineOption& site = CddbSiteOption();
     const QCommandLineOption category = ValueOption("category", "Take only a match of this category.", "C");
     CHeadlessMode mode{selector, {kInto, SaveOption(), site, category}, {}, {}, {}};
     mode.help = QStringLiteral(

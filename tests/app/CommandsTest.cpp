@@ -150,8 +150,10 @@ TEST_F(Commands, ToolsZoomAndHiddenFeatures)
     EXPECT_EQ(main.StatusPaneText(2), QStringLiteral("Rectangle"));
     main.Action(ToolSelection)->trigger();
 
-    EXPECT_FALSE(main.Action(BatchUpdate)->isVisible());
-    EXPECT_FALSE(main.Action(DirectoryInformation)->isEnabled());
+    for (int id : {DirectoryInformation, BatchUpdate}) {
+        EXPECT_TRUE(main.Action(id)->isVisible()) << id;
+        EXPECT_FALSE(main.Action(id)->isEnabled()) << id;
+    }
     EXPECT_FALSE(main.ToolBar(ViewDriveBar)->isVisible());
 
     ASSERT_TRUE(home.AddLabel(QStringLiteral("disk.cla")));
@@ -159,7 +161,8 @@ TEST_F(Commands, ToolsZoomAndHiddenFeatures)
     ASSERT_NE(frame, nullptr);
     main.UpdateCommandStates();
     EXPECT_TRUE(main.Action(ToolEllipse)->isEnabled());
-    for (int id : {WindowCascade, WindowTile, WindowArrange, Close, Save, SaveAs, LabelHeader, DirectoryInformation})
+    for (int id : {WindowCascade, WindowTile, WindowArrange, Close, Save, SaveAs, LabelHeader, DirectoryInformation,
+                   BatchUpdate})
         EXPECT_TRUE(main.Action(id)->isEnabled()) << id;
     EXPECT_TRUE(main.Action(Zoom10 + 11)->isEnabled()); // 200%
     main.Action(Zoom10 + 11)->trigger();

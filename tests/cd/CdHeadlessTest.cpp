@@ -107,3 +107,28 @@ TEST_F(CdHeadlessTest, CddbPicksTheMatchOfTheCategoryAndReportsFailures)
 }
 
 } // namespace
+
+TEST_F(CdHeadlessTest, BatchOnceWithCddbNamesThePdfAfterTheTitle)
+{
+    server.handler = [this](const FakeHttpRequest& r) {
+        if (r.command.startsWith(QLatin1String("cddb read")))
+            return FakeHttpResponse(200, FakeCddbServer::Reply("210 rock 12008703",
+                                                               ThreeTrackEntry(QStringLiteral("AC/DC / Live: 1992"))));
+        return Answer(r);
+    };
+    const QString label = WriteLabel();
+    const QString out = Path(QStringLiteral("printed"));
+    const QStringList args = {QStringLiteral("--batch"), m_cue, QStringLiteral("--label"), label,
+                              QStringLiteral("--print-to"), out, QStringLiteral("--cddb"), QStringLiteral("--once"),
+                              QStringLiteral("--cddb-site"), server.SiteUrl().toString()};
+    queryReply = FakeCddbServer::Reply("202 No match");
+    const CProgramRun none = Run(args);
+    EXPECT_EQ(none.exitCode, 4);
+    EXPECT_TRUE(none.out.contains("Canceled Label...")) << none.out.constData();
+    EXPECT_TRUE(QDir(out).entryList(QDir::Files | QDir::Hidden).isEmpty());
+
+    queryReply = FakeCddbServer::Reply("200 rock 12008703 AC/DC / Live: 1992");
+    const CProgramRun o = Run(args);
+    ASSERT_EQ(o.exitCode, 0) << o.err.constData();
+    EXPECT_EQ(QDir(out).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("AC_DC - Live_ 1992.pdf")});
+}

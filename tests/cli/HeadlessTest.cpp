@@ -20,6 +20,7 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QXmlStreamReader>
+#include <csignal>
 #include <gtest/gtest.h>
 
 namespace {
@@ -435,4 +436,89 @@ TEST_F(HeadlessTest, ReadDirThenExportPrintsTheListingAndInfoCountsIt)
         EXPECT_EQ(p.value(QStringLiteral("ENTRIESLEFTOUT")).toInt(-1), 0);
     }
     EXPECT_EQ(segments, 1);
+}
+
+TEST_F(HeadlessTest, BatchOncePrintsTheFolderIntoANewPdfEachTime)
+{
+    const QString disc = Path(QStringLiteral("Summer 2026"));
+    ASSERT_TRUE(QDir().mkpath(disc));
+    for (const char* name : {"alpha-song.mp3", "beta-photo.jpg"})
+        QFile(disc + QLatin1Char('/') + QLatin1String(name)).open(QIODevice::WriteOnly);
+    const QString label = Path(QStringLiteral("l.cla"));
+    CProgramRun r = Run({QStringLiteral("--new-from"), QStringLiteral("CD Jewel Case/CD Back Insert.cte"),
+                         QStringLiteral("--save"), label});
+    ASSERT_EQ(r.exitCode, 0) << r.err.constData();
+    const QString out = Path(QStringLiteral("printed"));
+    const QStringList args = {QStringLiteral("--batch"), disc, QStringLiteral("--label"), label,
+                              QStringLiteral("--print-to"), out, QStringLiteral("--once")};
+
+    r = Run(args);
+    ASSERT_EQ(r.exitCode, 0) << r.err.constData();
+    EXPECT_TRUE(r.out.contains("Reading Device...\nLabel has been updated.\n")) << r.out.constData();
+    const QString first = out + QStringLiteral("/Summer 2026.pdf");
+    QProcess text;
+    text.start(QStringLiteral("pdftotext"), {first, QStringLiteral("-")});
+    ASSERT_TRUE(text.waitForFinished(30000));
+    const QByteArray words = text.readAllStandardOutput();
+    EXPECT_TRUE(words.contains("alpha-song.mp3") && words.contains("beta-photo.jpg")) << words.constData();
+
+    const QByteArray firstBytes = [&] { QFile f(first); f.open(QIODevice::ReadOnly); return f.readAll(); }();
+    r = Run(args);
+    ASSERT_EQ(r.exitCode, 0) << r.err.constData();
+    EXPECT_EQ(QDir(out).entryList(QDir::Files | QDir::Hidden),
+              (QStringList{QStringLiteral("Summer 2026 (2).pdf"), QStringLiteral("Summer 2026.pdf")}));
+    QFile again(first);
+    ASSERT_TRUE(again.open(QIODevice::ReadOnly));
+    EXPECT_EQ(again.readAll(), firstBytes);
+
+    const struct
+    {
+        QStringList args;
+        int status;
+    } failures[] = {
+        {{"--batch", Path("missing"), "--label", label, "--print-to", out, "--once"}, 2},
+        {{"--batch", disc, "--label", disc, "--print-to", out, "--once"}, 2},
+        {{"--batch", disc, "--label", Path("missing.cla"), "--print-to", out, "--once"}, 2},
+        {{"--batch", disc, "--label", label, "--print-to", label, "--once"}, 3},
+        {{"--batch", disc, "--label", label}, 1},
+    };
+    for (const auto& c : failures) {
+        SCOPED_TRACE(c.args.join(' ').toStdString());
+        r = Run(c.args);
+        EXPECT_EQ(r.exitCode, c.status) << r.err.constData();
+        EXPECT_EQ(QString::fromLocal8Bit(r.err).count(QLatin1Char('\n')), 1) << r.err.constData();
+    }
+    EXPECT_EQ(QDir(out).entryList(QDir::Files | QDir::Hidden).size(), 2);
+}
+
+TEST_F(HeadlessTest, BatchWatchEndsCleanlyOnInterrupt)
+{
+    CTempHome home;
+    const QString disc = Path(QStringLiteral("disc"));
+    ASSERT_TRUE(QDir().mkpath(disc));
+    const QString label = Path(QStringLiteral("l.cla"));
+    {
+        CCovermintDoc doc;
+        ASSERT_TRUE(doc.SaveTo(label));
+    }
+    for (const int signal : {SIGINT, SIGTERM}) {
+        SCOPED_TRACE(signal);
+        const QString out = Path(QStringLiteral("out%1").arg(signal));
+        QProcess process;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("HOME"), Path(QStringLiteral("home")));
+        env.insert(QStringLiteral("XDG_CONFIG_HOME"), Path(QStringLiteral("config")));
+        process.setProcessEnvironment(env);
+        process.start(QStringLiteral(COVERMINT_BINARY), {QStringLiteral("--batch"), disc, QStringLiteral("--label"),
+                                                          label, QStringLiteral("--print-to"), out});
+        QByteArray seen;
+        while (!seen.contains("Printed") && process.waitForReadyRead(30000))
+            seen += process.readAllStandardOutput();
+        ASSERT_TRUE(seen.contains("Printed")) << seen.constData();
+        ASSERT_EQ(::kill(pid_t(process.processId()), signal), 0);
+        ASSERT_TRUE(process.waitForFinished(30000));
+        EXPECT_EQ(process.exitStatus(), QProcess::NormalExit);
+        EXPECT_EQ(process.exitCode(), 0) << process.readAllStandardError().constData();
+        EXPECT_EQ(QDir(out).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("disc.pdf")});
+    }
 }
