@@ -114,7 +114,7 @@ TEST_F(ViewTest, DrawingToolCreatesOnePrimitiveAndFallsBackToSelection)
     ASSERT_TRUE(text);
     EXPECT_EQ(text->Text(), QStringLiteral("<New Text>"));
     EXPECT_EQ(Engine().Primitives().size(), 6u);
-    EXPECT_EQ(UndoCount(), 1) << "only the move is undoable";
+    EXPECT_EQ(UndoCount(), 7) << "each of the six drawings and the move is a step";
 
     // The directory segment tool is not offered until segments exist.
     EXPECT_FALSE(CCovermintView::IsToolAvailable(CommandId::ToolDirectorySegment));
