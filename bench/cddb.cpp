@@ -1,11 +1,11 @@
 // A CDDB lookup answered from the on-disk cache, and the whole-process time
 // of --disc-id on a CUE image.
 #include "cd/CCddbClient.h"
+#include "support/HeadlessProcess.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 
@@ -52,28 +52,9 @@ BENCHMARK(BM_LookupFromCache)->Unit(benchmark::kMillisecond);
 
 void BM_DiscIdOfACueImage(benchmark::State& state)
 {
-    QTemporaryDir dir;
-    QDir(dir.path()).mkpath(QStringLiteral("home"));
-    const QString cue = WriteImage(dir.path());
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.remove(QStringLiteral("DISPLAY"));
-    env.insert(QStringLiteral("HOME"), dir.path() + QStringLiteral("/home"));
-    env.insert(QStringLiteral("XDG_CONFIG_HOME"), dir.path() + QStringLiteral("/config"));
-    auto run = [&] {
-        QProcess process;
-        process.setProcessEnvironment(env);
-        process.setWorkingDirectory(dir.path());
-        process.start(QStringLiteral(COVERMINT_BINARY), {QStringLiteral("--disc-id"), cue});
-        process.waitForFinished(30000);
-        return process.exitCode() == 0 && process.readAllStandardOutput() == "12008703 3 150 4650 8062 137\n";
-    };
-    if (!run()) { // the first run seeds the home folder
-        state.SkipWithError("--disc-id failed");
-        return;
-    }
-    for (auto _ : state)
-        if (!run())
-            state.SkipWithError("--disc-id failed");
+    const HeadlessProcess program;
+    const QString cue = WriteImage(program.Folder());
+    program.Time(state, {QStringLiteral("--disc-id"), cue}, "12008703 3 150 4650 8062 137\n");
 }
 BENCHMARK(BM_DiscIdOfACueImage)->Unit(benchmark::kMillisecond)->Iterations(20)->UseRealTime();
 

@@ -2,6 +2,7 @@
 // What the fuzz targets share: a quiet, display-free Qt set-up with
 // throw-away user folders, and files made from the fuzzer's bytes for
 // readers that take a path.
+#include <QBuffer>
 #include <QString>
 
 #include <cstddef>
@@ -24,5 +25,19 @@ QString WriteScratchFile(const QString& name, const std::uint8_t* data, std::siz
 
 // The whole file; a file that cannot be read ends the run as a finding.
 QByteArray ReadFileOrTrap(const QString& path);
+
+// Feeds the bytes to a reader that loads from a device: it must either
+// accept them and pass the soundness check, or refuse them with a reason.
+template <class Reader, class Check>
+void CheckDeviceReader(const std::uint8_t* data, std::size_t size, Check isSound)
+{
+    QByteArray bytes = QByteArray::fromRawData(reinterpret_cast<const char*>(data), qsizetype(size));
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::ReadOnly);
+    Reader reader;
+    const bool accepted = reader.Load(buffer);
+    if (accepted ? !isSound(reader) : reader.Error().isEmpty())
+        __builtin_trap();
+}
 
 } // namespace Fuzz

@@ -28,6 +28,8 @@
 #include <QPointer>
 #include <QStatusBar>
 #include <QTabWidget>
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QTimer>
 #include <QToolBar>
 
@@ -87,10 +89,11 @@ CMainFrame::CMainFrame(CCovermintApp& app) : m_app(app)
     UpdateMenuSet();
 
     connect(m_mdi, &QMdiArea::subWindowActivated, this, &CMainFrame::OnSubWindowActivated);
-    // The idle-time update of enabled and checked states.
-    auto* idle = new QTimer(this);
-    connect(idle, &QTimer::timeout, this, &CMainFrame::UpdateCommandStates);
-    idle->start(300);
+    m_stateUpdate = new QTimer(this);
+    m_stateUpdate->setSingleShot(true);
+    m_stateUpdate->setInterval(0);
+    connect(m_stateUpdate, &QTimer::timeout, this, &CMainFrame::UpdateCommandStates);
+    connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, this, &CMainFrame::ScheduleCommandStates);
     UpdateCommandStates();
     resize(1100, 800);
 }
@@ -324,7 +327,12 @@ void CMainFrame::AddFrame(CChildFrame* frame)
     // Room for a label at 60%; the view places the window itself when it first shows.
     const QSize area = m_mdi->viewport()->size();
     frame->resize(std::min(area.width() * 3 / 4, 900), area.height());
-    connect(&frame->View(), &CCovermintView::toolChanged, this, &CMainFrame::UpdateCommandStates);
+    // Enabled and checked states follow what can change them.
+    connect(&frame->View(), &CCovermintView::toolChanged, this, &CMainFrame::ScheduleCommandStates);
+    connect(&frame->View(), &CCovermintView::inputHandled, this, &CMainFrame::ScheduleCommandStates);
+    connect(&frame->Document(), &CCovermintDoc::modifiedChanged, this, &CMainFrame::ScheduleCommandStates);
+    connect(&frame->Document(), &CCovermintDoc::viewsNeedUpdate, this, &CMainFrame::ScheduleCommandStates);
+    connect(&frame->Document(), &CCovermintDoc::titleChanged, this, &CMainFrame::ScheduleCommandStates);
     connect(&frame->View(), &CCovermintView::openDocumentRequested, &m_app, &CCovermintApp::OpenDocumentFile);
     frame->show();
     m_mdi->setActiveSubWindow(frame);
@@ -382,7 +390,12 @@ void CMainFrame::OnCommand(int id)
     else
         HandleFrameCommand(id);
     // The command may have closed the window.
-    QTimer::singleShot(0, this, &CMainFrame::UpdateCommandStates);
+    ScheduleCommandStates();
+}
+
+void CMainFrame::ScheduleCommandStates()
+{
+    m_stateUpdate->start();
 }
 
 bool CMainFrame::HandleFrameCommand(int id)

@@ -16,6 +16,7 @@ class QMdiArea;
 class QMdiSubWindow;
 class QMenu;
 class QTabWidget;
+class QTimer;
 class QToolBar;
 
 class CMainFrame : public QMainWindow
@@ -43,6 +44,9 @@ public:
     bool IsCommandEnabled(int commandId) const;
     // Enables, checks and renames the actions as the active label allows.
     void UpdateCommandStates();
+    // Updates them once control returns to the event loop, however many
+    // changes asked for it meanwhile.
+    void ScheduleCommandStates();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -80,4 +84,5 @@ private:
     CTreeViewTemplate* m_templateTree = nullptr;
     QList<QLabel*> m_panes; // zoom, tool, page size
     QMetaObject::Connection m_statusConnection;
+    QTimer* m_stateUpdate = nullptr;
 };

@@ -61,6 +61,23 @@ void AppendLines(QByteArray& out, const QString& key, const QString& value)
     } while (at < bytes.size());
 }
 
+// A comma list over as many lines as it needs, cut between items only: the
+// reader joins repeated lines with a comma.
+void AppendListLines(QByteArray& out, const QString& key, const QString& list)
+{
+    const QByteArray prefix = key.toUtf8() + '=';
+    QByteArray line;
+    for (const QString& item : list.split(QLatin1Char(','), Qt::SkipEmptyParts)) {
+        const QByteArray bytes = item.toUtf8();
+        if (!line.isEmpty() && prefix.size() + line.size() + 1 + bytes.size() > kMaxLineBytes) {
+            out += prefix + line + '\n';
+            line.clear();
+        }
+        line += (line.isEmpty() ? QByteArray() : QByteArray(",")) + bytes;
+    }
+    out += prefix + line + '\n';
+}
+
 } // namespace
 
 QString CXmcdRecord::Artist() const
@@ -105,13 +122,17 @@ CXmcdParse ParseXmcd(const QStringList& lines)
         if (eq <= 0)
             continue;
         const QString key = line.left(eq).trimmed();
-        const QString value = line.mid(eq + 1);
+        // A stray carriage return is line-end debris, never part of a value:
+        // kept, it would not survive the next write and read.
+        const QString value = line.mid(eq + 1).remove(QLatin1Char('\r'));
         QString* target = nullptr;
         if (key == QLatin1String("DISCID")) {
-            // Repeated DISCID lines are one comma list.
-            if (!record.discIds.isEmpty() && !value.isEmpty())
-                record.discIds += QLatin1Char(',');
-            target = &record.discIds;
+            // Repeated DISCID lines are one comma list; what is not a disc id
+            // could never be matched and is left out.
+            for (const QString& item : value.split(QLatin1Char(',')))
+                if (const QString id = item.trimmed(); IsCddbDiscIdText(id))
+                    record.discIds += (record.discIds.isEmpty() ? QString() : QStringLiteral(",")) + id;
+            continue;
         } else if (key == QLatin1String("DTITLE"))
             target = &record.dtitle;
         else if (key == QLatin1String("DYEAR"))
@@ -164,7 +185,7 @@ QByteArray WriteXmcd(const CXmcdRecord& record)
         out += "#\t" + QByteArray::number(offset) + '\n';
     out += "#\n# Disc length: " + QByteArray::number(record.discLength) + " seconds\n#\n";
     out += "# Revision: " + QByteArray::number(record.revision) + "\n# Submitted via: Covermint 2.0\n#\n";
-    AppendLines(out, QStringLiteral("DISCID"), record.discIds);
+    AppendListLines(out, QStringLiteral("DISCID"), record.discIds);
     AppendLines(out, QStringLiteral("DTITLE"), record.dtitle);
     AppendLines(out, QStringLiteral("DYEAR"), record.dyear);
     AppendLines(out, QStringLiteral("DGENRE"), record.dgenre);

@@ -22,6 +22,15 @@ struct CHeadlessMode
     std::function<int(const QCommandLineParser&)> run;
 };
 
+// An option that takes a value: --name VALUE.
+inline QCommandLineOption ValueOption(const char* name, const char* description, const char* valueName)
+{
+    return QCommandLineOption(QString::fromLatin1(name), QString::fromUtf8(description), QString::fromLatin1(valueName));
+}
+
+// --save OUT.cla, read by every mode that writes a label.
+const QCommandLineOption& SaveOption();
+
 const std::vector<CHeadlessMode>& HeadlessModes();
 
 CHeadlessMode ExportMode();

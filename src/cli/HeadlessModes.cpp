@@ -6,3 +6,9 @@ const std::vector<CHeadlessMode>& HeadlessModes()
                                                          ReadDirMode(), DiscIdMode(), CddbMode()};
     return modes;
 }
+
+const QCommandLineOption& SaveOption()
+{
+    static const QCommandLineOption save = ValueOption("save", "The label file to write.", "OUT.cla");
+    return save;
+}

@@ -14,7 +14,6 @@ namespace {
 
 const QCommandLineOption kDpi(QStringLiteral("dpi"), QStringLiteral("PNG resolution in dots per inch (default 300)."),
                               QStringLiteral("N"), QStringLiteral("300"));
-const QCommandLineOption kSave(QStringLiteral("save"), QStringLiteral("The label file to write."), QStringLiteral("OUT.cla"));
 
 // The one label file the mode reads, or a usage problem.
 QString CheckOneLabel(const QCommandLineParser& parser)
@@ -38,9 +37,8 @@ int Dpi(const QCommandLineParser& parser, bool* ok)
 
 CHeadlessMode ExportMode()
 {
-    const QCommandLineOption selector(QStringLiteral("export"),
-                                      QStringLiteral("Render the label as it prints, by OUT's extension (repeatable)."),
-                                      QStringLiteral("OUT"));
+    const QCommandLineOption selector =
+        ValueOption("export", "Render the label as it prints, by OUT's extension (repeatable).", "OUT");
     CHeadlessMode mode{selector, {kDpi}, {}, {}, {}};
     mode.help = QStringLiteral(
         "  covermint --export OUT [--export OUT2 ...] [--dpi N] FILE\n"
@@ -98,16 +96,15 @@ CHeadlessMode InfoMode()
 
 CHeadlessMode NewFromMode()
 {
-    const QCommandLineOption selector(QStringLiteral("new-from"),
-                                      QStringLiteral("Make a label from a template and save it (with --save)."),
-                                      QStringLiteral("TEMPLATE"));
+    const QCommandLineOption selector =
+        ValueOption("new-from", "Make a label from a template and save it (with --save).", "TEMPLATE");
     auto field = [](const char* name) {
         return QCommandLineOption(QStringLiteral("set-%1").arg(QLatin1String(name)),
                                   QStringLiteral("The new label's %1.").arg(QLatin1String(name)), QStringLiteral("S"));
     };
     const QCommandLineOption name = field("name"), description = field("description"), author = field("author"),
                              created = field("created");
-    CHeadlessMode mode{selector, {kSave, name, description, author, created}, {}, {}, {}};
+    CHeadlessMode mode{selector, {SaveOption(), name, description, author, created}, {}, {}, {}};
     mode.help = QStringLiteral(
         "  covermint --new-from TEMPLATE --save OUT.cla [--set-name S] [--set-description S]\n"
         "            [--set-author S] [--set-created S]\n"
@@ -115,7 +112,7 @@ CHeadlessMode NewFromMode()
         "      Templates), set its header fields and save it.\n"
         "      Example: covermint --new-from \"ZIP Disk/ZIP Disk Label.cte\" --save backup.cla --set-name Backup\n");
     mode.check = [](const QCommandLineParser& parser) {
-        if (!parser.isSet(kSave))
+        if (!parser.isSet(SaveOption()))
             return QStringLiteral("--new-from needs --save OUT.cla");
         if (!parser.positionalArguments().isEmpty())
             return QStringLiteral("--new-from takes no label file");
@@ -135,7 +132,7 @@ CHeadlessMode NewFromMode()
             document.SetCreationDate(parser.value(created));
         if (parser.isSet(name))
             document.SetName(parser.value(name));
-        return SaveLabelOutput(document, parser.value(kSave));
+        return SaveLabelOutput(document, parser.value(SaveOption()));
     };
     return mode;
 }

@@ -9,9 +9,7 @@
 
 namespace {
 
-const QCommandLineOption kSave(QStringLiteral("save"), QStringLiteral("The label file to write."), QStringLiteral("OUT.cla"));
-const QCommandLineOption kInto(QStringLiteral("into"), QStringLiteral("The label to fill (saved in place without --save)."),
-                               QStringLiteral("LABEL.cla"));
+const QCommandLineOption kInto = ValueOption("into", "The label to fill (saved in place without --save).", "LABEL.cla");
 
 QString CheckInto(const QCommandLineParser& parser, const QString& mode)
 {
@@ -26,19 +24,16 @@ QString CheckInto(const QCommandLineParser& parser, const QString& mode)
 
 CHeadlessMode ReadDirMode()
 {
-    const QCommandLineOption selector(QStringLiteral("read-dir"),
-                                      QStringLiteral("Read a folder into a label's directory record (with --into)."),
-                                      QStringLiteral("DIR"));
-    const QCommandLineOption segment(QStringLiteral("segment"), QStringLiteral("The directory segment to fill."),
-                                     QStringLiteral("NAME"));
-    const QCommandLineOption depth(QStringLiteral("depth"), QStringLiteral("Folder levels to read below DIR."),
-                                   QStringLiteral("N"));
-    CHeadlessMode mode{selector, {kInto, segment, depth, kSave}, {}, {}, {}};
+    const QCommandLineOption selector =
+        ValueOption("read-dir", "Read a folder or ISO image into a label's directory record (with --into).", "DIR");
+    const QCommandLineOption segment = ValueOption("segment", "The directory segment to fill.", "NAME");
+    const QCommandLineOption depth = ValueOption("depth", "Folder levels to read below DIR.", "N");
+    CHeadlessMode mode{selector, {kInto, segment, depth, SaveOption()}, {}, {}, {}};
     mode.help = QStringLiteral(
         "  covermint --read-dir DIR --into LABEL.cla [--segment NAME] [--depth N] [--save OUT.cla]\n"
-        "      Read the folder DIR into the label's directory record (the unnamed one, or\n"
-        "      the segment NAME), N levels deep (default: the label's own setting), and\n"
-        "      save the label in place or as OUT.cla.\n"
+        "      Read the folder DIR, or the disc in an ISO 9660 image file, into the label's\n"
+        "      directory record (the unnamed one, or the segment NAME), N levels deep\n"
+        "      (default: the label's own setting), and save the label in place or as OUT.cla.\n"
         "      Example: covermint --read-dir /media/disc --into disc.cla --depth 2\n");
     mode.check = [depth](const QCommandLineParser& parser) {
         if (parser.isSet(depth)) {
@@ -62,23 +57,22 @@ CHeadlessMode ReadDirMode()
             PrintError(problem);
             return int(CHeadlessRunner::InputError);
         }
-        return SaveLabelOutput(document, parser.isSet(kSave) ? parser.value(kSave) : into);
+        return SaveLabelOutput(document, parser.isSet(SaveOption()) ? parser.value(SaveOption()) : into);
     };
     return mode;
 }
 
 CHeadlessMode DiscIdMode()
 {
-    const QCommandLineOption selector(QStringLiteral("disc-id"),
-                                      QStringLiteral("Print the CDDB disc id line of an audio CD or CUE image."),
-                                      QStringLiteral("DEVICE_OR_CUE"));
+    const QCommandLineOption selector =
+        ValueOption("disc-id", "Print the CDDB disc id line of an audio CD or CUE image.", "DEVICE_OR_CUE");
     CHeadlessMode mode{selector, {}, {}, {}, {}};
     mode.help = QStringLiteral(
         "  covermint --disc-id DEVICE_OR_CUE\n"
         "      Print the CDDB disc id line of the audio CD in a drive (or of a CUE, cdrdao\n"
         "      TOC or NRG image): <id> <ntracks> <offset>... <seconds>.\n");
     mode.check = [](const QCommandLineParser& parser) {
-        const bool more = !parser.positionalArguments().isEmpty() || parser.isSet(kInto) || parser.isSet(kSave)
+        const bool more = !parser.positionalArguments().isEmpty() || parser.isSet(kInto) || parser.isSet(SaveOption())
                           || parser.isSet(QStringLiteral("cddb-site")) || parser.isSet(QStringLiteral("category"));
         return more ? QStringLiteral("--disc-id takes no further options") : QString();
     };
@@ -90,14 +84,11 @@ CHeadlessMode DiscIdMode()
 
 CHeadlessMode CddbMode()
 {
-    const QCommandLineOption selector(QStringLiteral("cddb"),
-                                      QStringLiteral("Look an audio CD up in CDDB and store its texts (with --into)."),
-                                      QStringLiteral("DEVICE_OR_CUE"));
-    const QCommandLineOption site(QStringLiteral("cddb-site"), QStringLiteral("The CDDB site for this run."),
-                                  QStringLiteral("URL"));
-    const QCommandLineOption category(QStringLiteral("category"), QStringLiteral("Take only a match of this category."),
-                                      QStringLiteral("C"));
-    CHeadlessMode mode{selector, {kInto, kSave, site, category}, {}, {}, {}};
+    const QCommandLineOption selector =
+        ValueOption("cddb", "Look an audio CD up in CDDB and store its texts (with --into).", "DEVICE_OR_CUE");
+    const QCommandLineOption site = ValueOption("cddb-site", "The CDDB site for this run.", "URL");
+    const QCommandLineOption category = ValueOption("category", "Take only a match of this category.", "C");
+    CHeadlessMode mode{selector, {kInto, SaveOption(), site, category}, {}, {}, {}};
     mode.help = QStringLiteral(
         "  covermint --cddb DEVICE_OR_CUE --into LABEL.cla [--save OUT.cla] [--cddb-site URL]\n"
         "            [--category C]\n"
@@ -106,7 +97,7 @@ CHeadlessMode CddbMode()
         "      saves LABEL.cla, or OUT.cla when given. Exit status 4: the lookup failed.\n");
     mode.check = [](const QCommandLineParser& parser) { return CheckInto(parser, QStringLiteral("--cddb")); };
     mode.run = [=](const QCommandLineParser& parser) {
-        return CdHeadlessModes::LookUpIntoLabel({parser.value(selector), parser.value(kInto), parser.value(kSave),
+        return CdHeadlessModes::LookUpIntoLabel({parser.value(selector), parser.value(kInto), parser.value(SaveOption()),
                                                  parser.value(site), parser.value(category)});
     };
     return mode;

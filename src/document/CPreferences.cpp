@@ -19,11 +19,6 @@ const char kFileName[] = "Covermint.pref";
 const char kRootName[] = "COVERMINTPREFERENCES";
 const QString kDefaultLabelDrive = QStringLiteral("/");
 
-#define COVERMINT_DISPLAY_KEYWORDS                                                              \
-    {"DIRDEPTH", "COLUMNWIDTH", "COLUMNSEPARATORS", "UNDERLINEROWS", "SHOWDIRLINES",            \
-     "DIRALWAYSBOLD", "SHOWFILES", "SHOWDIRECTORIES", "SHOWSONGLENGTH", "SHOWEXTENSION",        \
-     "SHOWSIZE", "SHOWFILEDATE", "SHOWFILEDATEFORMAT"}
-
 QSettings HomeSettings()
 {
     return QSettings(QStringLiteral("Covermint"), QStringLiteral("Covermint"));
@@ -248,7 +243,9 @@ std::vector<KeyedField> CPreferences::Fields()
         {"PROXY_PASSWORD", &m_proxyPassword},
         {"PROXY_USER", &m_proxyUser},
     };
-    for (const KeyedField& f : m_display.Fields(COVERMINT_DISPLAY_KEYWORDS))
+    for (const KeyedField& f : m_display.Fields({"DIRDEPTH", "COLUMNWIDTH", "COLUMNSEPARATORS", "UNDERLINEROWS", "SHOWDIRLINES",
+             "DIRALWAYSBOLD", "SHOWFILES", "SHOWDIRECTORIES", "SHOWSONGLENGTH", "SHOWEXTENSION", "SHOWSIZE",
+             "SHOWFILEDATE", "SHOWFILEDATEFORMAT"}))
         fields.push_back(f);
     fields.insert(fields.end(), {
         {"PENWIDTH", &m_attributes.penWidth},

@@ -12,8 +12,11 @@ namespace DriveReading {
 
 inline const QString kProblemsMessage = QStringLiteral("There were problems reading from the directory.");
 
-// Reads path with depth levels of subdirectories into disk, sorted.
-// Returns ReadDisk's code.
+// A folder, or an ISO 9660 image file read as the disc it holds.
+bool IsReadable(const QString& path);
+
+// Reads path (a folder or an ISO image) with depth levels of subdirectories
+// into disk, sorted. Returns ReadDisk's code.
 int Read(const QString& path, int depth, CDiskInformation& disk);
 
 // The record a read fills without asking: a new unnamed one when there is

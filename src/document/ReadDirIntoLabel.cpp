@@ -4,12 +4,10 @@
 #include "document/CCovermintDoc.h"
 #include "document/DriveReading.h"
 
-#include <QFileInfo>
-
 QString ReadDirIntoLabel(CCovermintDoc& document, const CReadDirRequest& request)
 {
-    if (!QFileInfo(request.folder).isDir())
-        return QStringLiteral("%1: not a folder").arg(request.folder);
+    if (!DriveReading::IsReadable(request.folder))
+        return QStringLiteral("%1: neither a folder nor an ISO image").arg(request.folder);
     CDocumentDirectoryInformation* record = nullptr;
     if (request.segment) {
         record = document.FindDirectoryInformation(*request.segment);

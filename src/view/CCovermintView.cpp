@@ -223,6 +223,7 @@ void CCovermintView::mousePressEvent(QMouseEvent* event)
         m_gestures.LeftDown(point, shift);
     else if (event->button() == Qt::RightButton)
         ShowContextMenu(point, event->globalPosition().toPoint());
+    emit inputHandled();
 }
 
 void CCovermintView::mouseMoveEvent(QMouseEvent* event)
@@ -239,6 +240,7 @@ void CCovermintView::mouseReleaseEvent(QMouseEvent* event)
     const bool shift = event->modifiers() & Qt::ShiftModifier;
     if (m_gestures.LeftUp(PixelToView(event->position().toPoint()), shift))
         emit toolChanged();
+    emit inputHandled();
 }
 
 void CCovermintView::FinishGesture()
@@ -291,6 +293,7 @@ void CCovermintView::keyPressEvent(QKeyEvent* event)
 {
     if (!m_gestures.KeyDown(event->key(), event->modifiers() & Qt::ShiftModifier))
         QAbstractScrollArea::keyPressEvent(event);
+    emit inputHandled();
 }
 
 // -- dropped files

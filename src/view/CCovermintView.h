@@ -69,6 +69,8 @@ signals:
     void openDocumentRequested(const QString& path);
     // A gesture ended and put the process-wide tool back to Selection.
     void toolChanged();
+    // A mouse button or key was handled: the selection may have changed.
+    void inputHandled();
     // A directory segment was double-clicked: open its directory dialog.
     void directorySegmentActivated(CPrimitive* segment);
     // A "Width" preset of the context menu was chosen for the selected segment.

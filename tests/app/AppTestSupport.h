@@ -2,6 +2,7 @@
 // Helpers for driving the application's windows in tests.
 #include "app/CCovermintApp.h"
 #include "document/HomeFolderSeed.h"
+#include "platform/RecordingPrompter.h"
 #include "support/TempHome.h"
 
 #include <QApplication>
@@ -110,5 +111,21 @@ inline std::unique_ptr<CCovermintApp> Started(const QStringList& files = {})
     app->Start(QStringList{QStringLiteral("covermint")} + files);
     return app;
 }
+
+// A test with a seeded home whose messages and questions are recorded.
+class AppTest : public ::testing::Test
+{
+protected:
+    // The application started on one.cla and two.cla, both made from a template.
+    std::unique_ptr<CCovermintApp> StartedOnTwoLabels()
+    {
+        const QString one = home.Label(QStringLiteral("one.cla")), two = home.Label(QStringLiteral("two.cla"));
+        EXPECT_TRUE(home.AddLabel(QStringLiteral("one.cla")) && home.AddLabel(QStringLiteral("two.cla")));
+        return Started({one, two});
+    }
+
+    CRecordingPrompter prompter;
+    SeededHome home;
+};
 
 } // namespace apptest

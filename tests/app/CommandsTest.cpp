@@ -33,6 +33,10 @@
 #include <gtest/gtest.h>
 
 using namespace apptest;
+using Commands = AppTest;
+using Saving = AppTest;
+using Closing = AppTest;
+using Windows = AppTest;
 using namespace CommandId;
 
 namespace {
@@ -47,9 +51,11 @@ struct LabelWindow
         EXPECT_NE(frame, nullptr);
         app->MainFrame()->UpdateCommandStates();
     }
+    // As the window shows it once pending events ran: states follow
+    // commands, edits, clicks and the clipboard without being asked.
     bool Enabled(int id) const
     {
-        app->MainFrame()->UpdateCommandStates();
+        QCoreApplication::processEvents();
         return app->MainFrame()->Action(id)->isEnabled();
     }
     void Trigger(int id) const { app->MainFrame()->Action(id)->trigger(); }
@@ -90,10 +96,8 @@ void Answer(QMessageBox::StandardButton button)
 
 } // namespace
 
-TEST(Commands, EditCommandsFollowTheSelectionAndTheClipboard)
+TEST_F(Commands, EditCommandsFollowTheSelectionAndTheClipboard)
 {
-    CRecordingPrompter prompter;
-    SeededHome home;
     LabelWindow window(home);
     PrimitiveClipboard::Clear();
     const std::size_t count = window.Document().Engine().Primitives().size();
@@ -105,6 +109,12 @@ TEST(Commands, EditCommandsFollowTheSelectionAndTheClipboard)
 
     window.Trigger(SelectAll);
     EXPECT_TRUE(window.Enabled(Cut));
+    // A click on bare paper clears the selection.
+    QWidget* paper = window.frame->View().viewport();
+    QTest::mouseClick(paper, Qt::LeftButton, {}, QPoint(paper->width() - 3, paper->height() - 3));
+    EXPECT_FALSE(window.Enabled(Cut));
+    window.Trigger(SelectAll);
+    ASSERT_TRUE(window.Enabled(Copy));
     window.Trigger(Copy);
     EXPECT_TRUE(window.Enabled(Paste));
     window.Trigger(Paste);
@@ -122,10 +132,8 @@ TEST(Commands, EditCommandsFollowTheSelectionAndTheClipboard)
     PrimitiveClipboard::Clear();
 }
 
-TEST(Commands, ToolsZoomAndHiddenFeatures)
+TEST_F(Commands, ToolsZoomAndHiddenFeatures)
 {
-    CRecordingPrompter prompter;
-    SeededHome home;
     auto app = Started();
     CMainFrame& main = *app->MainFrame();
     main.UpdateCommandStates();
@@ -163,10 +171,8 @@ TEST(Commands, ToolsZoomAndHiddenFeatures)
     EXPECT_EQ(frame->View().ZoomPercent(), 250);
 }
 
-TEST(Commands, LabelHeaderAndClearingTheData)
+TEST_F(Commands, LabelHeaderAndClearingTheData)
 {
-    CRecordingPrompter prompter;
-    SeededHome home;
     LabelWindow window(home);
     WhenModal<CLabelHeader>([](CLabelHeader* dialog) {
         dialog->findChild<QLineEdit*>(QStringLiteral("Name"))->setText(QStringLiteral("Renamed"));
@@ -188,10 +194,8 @@ TEST(Commands, LabelHeaderAndClearingTheData)
     EXPECT_EQ(record.CddbTexts(), CCddbTexts());
 }
 
-TEST(Commands, ReadDriveFillsTheChosenRecord)
+TEST_F(Commands, ReadDriveFillsTheChosenRecord)
 {
-    CRecordingPrompter prompter;
-    SeededHome home;
     ASSERT_TRUE(home.WriteFile(QStringLiteral("drive/song.txt"), "x"));
     ASSERT_TRUE(home.WriteFile(QStringLiteral("drive/sub/deeper/a.txt"), "y"));
     LabelWindow window(home);
@@ -251,10 +255,8 @@ TEST(Commands, ReadDriveFillsTheChosenRecord)
 
 }
 
-TEST(Save, SaveAsProposesTheLabelsFolderAndTheLabelsTabShowsTheFile)
+TEST_F(Saving, SaveAsProposesTheLabelsFolderAndTheLabelsTabShowsTheFile)
 {
-    CRecordingPrompter prompter;
-    SeededHome home;
     auto app = Started();
     CChildFrame* frame = app->NewLabelFromTemplate(QStringLiteral("ZIP Disk/ZIP Disk Label.cte"));
     ASSERT_NE(frame, nullptr);
@@ -294,16 +296,14 @@ TEST(Save, SaveAsProposesTheLabelsFolderAndTheLabelsTabShowsTheFile)
     EXPECT_TRUE(prompter.messages.isEmpty());
 }
 
-TEST(Save, AFailedSaveGivesTheReasonAndKeepsTheLabelModified)
+TEST_F(Saving, AFailedSaveGivesTheReasonAndKeepsTheLabelModified)
 {
-    CRecordingPrompter prompter;
-    SeededHome home;
     ASSERT_TRUE(home.WriteFile(QStringLiteral("blocker"), "a file where a folder should be"));
     auto app = Started();
     CChildFrame* frame = app->NewLabelFromTemplate(QStringLiteral("ZIP Disk/ZIP Disk Label.cte"));
     ASSERT_NE(frame, nullptr);
     frame->Document().SetModifiedFlag(true);
-    WhenModal<QFileDialog>([&home](QFileDialog* dialog) {
+    WhenModal<QFileDialog>([this](QFileDialog* dialog) {
         TypeFileName(dialog, home.FilePath(QStringLiteral("blocker/x.cla")));
         Accept(dialog);
     });
@@ -315,10 +315,8 @@ TEST(Save, AFailedSaveGivesTheReasonAndKeepsTheLabelModified)
     EXPECT_TRUE(prompter.messages.front().contains(QStringLiteral("blocker")));
 }
 
-TEST(Close, AModifiedLabelAsksBeforeItCloses)
+TEST_F(Closing, AModifiedLabelAsksBeforeItCloses)
 {
-    CRecordingPrompter prompter;
-    SeededHome home;
     LabelWindow window(home);
     const QString path = home.Label(QStringLiteral("disk.cla"));
     const QByteArray before = ReadAll(path);
@@ -347,13 +345,9 @@ TEST(Close, AModifiedLabelAsksBeforeItCloses)
     EXPECT_EQ(ReadAll(path), saved);
 }
 
-TEST(Commands, PrintSetupRefreshesThePageSizeOfEveryLabel)
+TEST_F(Commands, PrintSetupRefreshesThePageSizeOfEveryLabel)
 {
-    CRecordingPrompter prompter;
-    SeededHome home;
-    ASSERT_TRUE(home.AddLabel(QStringLiteral("one.cla")));
-    ASSERT_TRUE(home.AddLabel(QStringLiteral("two.cla")));
-    auto app = Started({home.Label(QStringLiteral("one.cla")), home.Label(QStringLiteral("two.cla"))});
+    auto app = StartedOnTwoLabels();
 
     // A printer whose printable area is 200 x 250 mm, chosen in the page setup.
     class CSmallPrinter : public CPrinterInfoSource
@@ -371,10 +365,8 @@ TEST(Commands, PrintSetupRefreshesThePageSizeOfEveryLabel)
     EXPECT_EQ(app->MainFrame()->StatusPaneText(3), QStringLiteral("Page 7.87 x 9.84 in"));
 }
 
-TEST(Save, AReadOnlyLabelGoesToSaveAsWhoeverRunsIt)
+TEST_F(Saving, AReadOnlyLabelGoesToSaveAsWhoeverRunsIt)
 {
-    CRecordingPrompter prompter;
-    SeededHome home;
     LabelWindow window(home);
     const QString path = home.Label(QStringLiteral("disk.cla"));
     const QFileDevice::Permissions readOnly = QFileDevice::ReadOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther;
@@ -394,10 +386,8 @@ TEST(Save, AReadOnlyLabelGoesToSaveAsWhoeverRunsIt)
     EXPECT_TRUE(window.Document().IsModified());
 }
 
-TEST(Commands, ShortcutsDuringADragSelectionNeverTakeTheDragBox)
+TEST_F(Commands, ShortcutsDuringADragSelectionNeverTakeTheDragBox)
 {
-    CRecordingPrompter prompter;
-    SeededHome home;
     LabelWindow window(home);
     PrimitiveClipboard::Clear();
     CDrawingEngine& engine = window.Document().Engine();
@@ -425,10 +415,8 @@ TEST(Commands, ShortcutsDuringADragSelectionNeverTakeTheDragBox)
     PrimitiveClipboard::Clear();
 }
 
-TEST(Commands, AddImageStartsInImagesPutsThePictureAtTheOriginAndResetsTheTool)
+TEST_F(Commands, AddImageStartsInImagesPutsThePictureAtTheOriginAndResetsTheTool)
 {
-    CRecordingPrompter prompter;
-    SeededHome home;
     LabelWindow window(home);
     const std::size_t count = window.Document().Engine().Primitives().size();
     window.Trigger(ToolRectangle);
@@ -448,13 +436,9 @@ TEST(Commands, AddImageStartsInImagesPutsThePictureAtTheOriginAndResetsTheTool)
     EXPECT_EQ(primitives.back()->GetTopLeft(), QPoint(0, 0));
 }
 
-TEST(Commands, AFileDroppedOnALabelActivatesItsWindow)
+TEST_F(Commands, AFileDroppedOnALabelActivatesItsWindow)
 {
-    CRecordingPrompter prompter;
-    SeededHome home;
-    ASSERT_TRUE(home.AddLabel(QStringLiteral("one.cla")));
-    ASSERT_TRUE(home.AddLabel(QStringLiteral("two.cla")));
-    auto app = Started({home.Label(QStringLiteral("one.cla")), home.Label(QStringLiteral("two.cla"))});
+    auto app = StartedOnTwoLabels();
     CChildFrame* first = app->FindFrame(home.Label(QStringLiteral("one.cla")));
     ASSERT_NE(first, nullptr);
     ASSERT_NE(app->ActiveFrame(), first);
@@ -474,13 +458,11 @@ TEST(Commands, AFileDroppedOnALabelActivatesItsWindow)
     EXPECT_TRUE(app->MainFrame()->windowTitle().startsWith(QStringLiteral("Covermint - one.cla")));
 }
 
-TEST(Save, ATemplateSavedUnderTemplatesIsListedAtOnce)
+TEST_F(Saving, ATemplateSavedUnderTemplatesIsListedAtOnce)
 {
-    CRecordingPrompter prompter;
-    SeededHome home;
     LabelWindow window(home);
     CTreeViewTemplate& templates = *window.app->MainFrame()->TemplateTree();
-    WhenModal<QFileDialog>([&home](QFileDialog* dialog) {
+    WhenModal<QFileDialog>([this](QFileDialog* dialog) {
         TypeFileName(dialog, home.Template(QStringLiteral("ZIP Disk/Mine.cte")));
         Accept(dialog);
     });
@@ -494,10 +476,8 @@ TEST(Save, ATemplateSavedUnderTemplatesIsListedAtOnce)
     EXPECT_TRUE(ChildTexts(zip).contains(QStringLiteral("Mine.cte")));
 }
 
-TEST(Windows, ANewWindowFollowsAMaximizedOneAndRestoresInsideTheWorkspace)
+TEST_F(Windows, ANewWindowFollowsAMaximizedOneAndRestoresInsideTheWorkspace)
 {
-    CRecordingPrompter prompter;
-    SeededHome home;
     ASSERT_TRUE(home.AddLabel(QStringLiteral("two.cla")));
     LabelWindow window(home);
     QMdiArea& area = *window.app->MainFrame()->MdiArea();

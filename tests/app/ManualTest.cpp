@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 using namespace apptest;
+using Manual = AppTest;
 
 namespace {
 
@@ -33,10 +34,8 @@ QStringList CommandTexts(const QList<QMenu*>& menus)
 
 } // namespace
 
-TEST(Manual, DescribesEveryCommandOfBothMenuBars)
+TEST_F(Manual, DescribesEveryCommandOfBothMenuBars)
 {
-    CRecordingPrompter prompter;
-    SeededHome home;
     ASSERT_TRUE(home.AddLabel(QStringLiteral("disk.cla")));
     const QString manual = QString::fromUtf8(ReadAll(HelpLinks::ManualPath(home.Path())));
     ASSERT_FALSE(manual.isEmpty());

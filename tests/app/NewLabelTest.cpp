@@ -19,6 +19,7 @@
 #include <gtest/gtest.h>
 
 using namespace apptest;
+using NewLabel = AppTest;
 
 namespace {
 
@@ -138,10 +139,8 @@ TEST(NewLabelDialog, BrokenTemplatesAndAMissingTemplatesFolderAreExplained)
     EXPECT_TRUE(none.Note().startsWith(QStringLiteral("No templates were found in")));
 }
 
-TEST(NewLabel, FileNewMakesAnUntitledLabelFromTheTemplateWithTheEditedHeader)
+TEST_F(NewLabel, FileNewMakesAnUntitledLabelFromTheTemplateWithTheEditedHeader)
 {
-    CRecordingPrompter prompter;
-    SeededHome home;
     auto app = Started();
     WhenModal<CNewLabelDialog>([](CNewLabelDialog* dialog) {
         Select(*dialog, kFront);
@@ -168,10 +167,8 @@ TEST(NewLabel, FileNewMakesAnUntitledLabelFromTheTemplateWithTheEditedHeader)
     EXPECT_TRUE(prompter.messages.isEmpty());
 }
 
-TEST(NewLabel, ATemplateThatCannotBeOpenedMakesNoLabelAndABrokenOneAnEmptyLabel)
+TEST_F(NewLabel, ATemplateThatCannotBeOpenedMakesNoLabelAndABrokenOneAnEmptyLabel)
 {
-    CRecordingPrompter prompter;
-    SeededHome home;
     ASSERT_TRUE(home.WriteFile(QStringLiteral("Templates/Bad/broken.cte"), "this is not XML"));
     auto app = Started();
     EXPECT_EQ(app->NewLabelFromTemplate(QStringLiteral("Bad/missing.cte")), nullptr);
@@ -184,10 +181,8 @@ TEST(NewLabel, ATemplateThatCannotBeOpenedMakesNoLabelAndABrokenOneAnEmptyLabel)
     EXPECT_EQ(prompter.messages.size(), 1); // the parser's reason
 }
 
-TEST(NewLabel, DisplaySettingsTheTemplateLeavesOpenComeFromThePreferences)
+TEST_F(NewLabel, DisplaySettingsTheTemplateLeavesOpenComeFromThePreferences)
 {
-    CRecordingPrompter prompter;
-    SeededHome home;
     ASSERT_TRUE(home.WriteFile(QStringLiteral("Templates/Plain/bare.cte"),
                                "<?xml version=\"1.0\"?><COVERMINTLABEL><DESCRIPTION>d</DESCRIPTION><NAME>n</NAME>"
                                "<AUTHOR>a</AUTHOR><CREATED>c</CREATED><VERSION>2.0 Bld 1</VERSION></COVERMINTLABEL>"));

@@ -17,6 +17,9 @@
 #include <gtest/gtest.h>
 
 using namespace apptest;
+using StartUp = AppTest;
+using RecentFiles = AppTest;
+using Opening = AppTest;
 
 namespace {
 
@@ -44,10 +47,8 @@ TEST(CommandLine, TheProgramPrintsAndExitsWithoutAWindow)
     EXPECT_TRUE(program.readAllStandardError().contains("no-such-option"));
 }
 
-TEST(StartUp, NoLabelWithoutArgumentsAndTheLabelMenusOnceOneIsOpen)
+TEST_F(StartUp, NoLabelWithoutArgumentsAndTheLabelMenusOnceOneIsOpen)
 {
-    CRecordingPrompter prompter;
-    SeededHome home;
     ASSERT_TRUE(home.AddLabel(QStringLiteral("disk.cla")));
     {
         auto app = Started();
@@ -75,10 +76,8 @@ TEST(StartUp, NoLabelWithoutArgumentsAndTheLabelMenusOnceOneIsOpen)
     EXPECT_EQ(MenuTitles(*app->MainFrame()), QStringList({"&File", "&View", "&Links", "&Help"}));
 }
 
-TEST(StartUp, FilesThatCannotBeOpenedAreReportedAndTheProgramRuns)
+TEST_F(StartUp, FilesThatCannotBeOpenedAreReportedAndTheProgramRuns)
 {
-    CRecordingPrompter prompter;
-    SeededHome home;
     ASSERT_TRUE(home.WriteFile(QStringLiteral("Labels/broken.cla"), "<COVERMINTLABEL><NAME>oops"));
     ASSERT_TRUE(home.AddLabel(QStringLiteral("good.cla")));
     const QByteArray brokenBytes = ReadAll(home.Label(QStringLiteral("broken.cla")));
@@ -93,13 +92,9 @@ TEST(StartUp, FilesThatCannotBeOpenedAreReportedAndTheProgramRuns)
     EXPECT_EQ(ReadAll(home.Label(QStringLiteral("broken.cla"))), brokenBytes);
 }
 
-TEST(StartUp, OpeningAnOpenLabelAgainBringsItsWindowForward)
+TEST_F(StartUp, OpeningAnOpenLabelAgainBringsItsWindowForward)
 {
-    CRecordingPrompter prompter;
-    SeededHome home;
-    ASSERT_TRUE(home.AddLabel(QStringLiteral("one.cla")));
-    ASSERT_TRUE(home.AddLabel(QStringLiteral("two.cla")));
-    auto app = Started({home.Label(QStringLiteral("one.cla")), home.Label(QStringLiteral("two.cla"))});
+    auto app = StartedOnTwoLabels();
     EXPECT_EQ(app->ActiveFrame()->Document().Title(), QStringLiteral("two.cla"));
     CChildFrame* again = app->OpenDocumentFile(home.Label(QStringLiteral("one.cla")));
     EXPECT_EQ(app->MainFrame()->Frames().size(), 2);
@@ -108,10 +103,8 @@ TEST(StartUp, OpeningAnOpenLabelAgainBringsItsWindowForward)
     EXPECT_EQ(app->RecentFiles().Files().front(), home.Label(QStringLiteral("one.cla")));
 }
 
-TEST(StartUp, TheTipOfTheDayShowsWhenTheProfileAsksForIt)
+TEST_F(StartUp, TheTipOfTheDayShowsWhenTheProfileAsksForIt)
 {
-    CRecordingPrompter prompter;
-    SeededHome home;
     ClearProfile(0);
     auto app = Started();
     ASSERT_NE(app->TipDialog(), nullptr);
@@ -120,10 +113,8 @@ TEST(StartUp, TheTipOfTheDayShowsWhenTheProfileAsksForIt)
     EXPECT_NE(app->TipDialog()->TipText(), QStringLiteral("Tips file does not exist in the prescribed directory"));
 }
 
-TEST(RecentFiles, TheFourNewestComeFirstAndVanishedFilesAreDropped)
+TEST_F(RecentFiles, TheFourNewestComeFirstAndVanishedFilesAreDropped)
 {
-    CRecordingPrompter prompter;
-    SeededHome home;
     QStringList paths;
     for (int i = 0; i < 5; ++i) {
         paths << home.Label(QStringLiteral("label%1.cla").arg(i));
@@ -154,7 +145,7 @@ TEST(RecentFiles, TheFourNewestComeFirstAndVanishedFilesAreDropped)
     EXPECT_FALSE(app->RecentFiles().Files().contains(paths[3]));
 }
 
-TEST(StartUp, AHomeFolderWithoutTemplatesIsReportedAndTheProgramRuns)
+TEST(HomeFolder, WithoutTemplatesIsReportedAndTheProgramRuns)
 {
     CRecordingPrompter prompter;
     CTempHome home(false);
@@ -167,10 +158,8 @@ TEST(StartUp, AHomeFolderWithoutTemplatesIsReportedAndTheProgramRuns)
     EXPECT_EQ(app->NewLabelFromTemplate(QStringLiteral("CD Jewel Case/CD Front Insert.cte")), nullptr);
 }
 
-TEST(Open, TheDialogStartsInLabelsAndThenWhereTheLastFileCameFrom)
+TEST_F(Opening, TheDialogStartsInLabelsAndThenWhereTheLastFileCameFrom)
 {
-    CRecordingPrompter prompter;
-    SeededHome home;
     ASSERT_TRUE(home.AddLabel(QStringLiteral("first.cla")));
     auto app = Started();
     QString folder;

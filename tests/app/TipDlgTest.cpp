@@ -64,12 +64,13 @@ TEST(TipDlg, ANewerTipsFileStartsAtItsFirstTip)
         EXPECT_EQ(dialog.TipText(), QStringLiteral("Second tip"));
     }
     ASSERT_TRUE(home.WriteFile(QStringLiteral("tips.txt"), "Brand new tip\nAnother new tip\n"));
-    SetModified(TipsPath(home), QDateTime::currentDateTime().addDays(-1));
+    const QDateTime newer = QDateTime::currentDateTime().addDays(-1);
+    SetModified(TipsPath(home), newer);
     CTipDlg dialog(TipsPath(home));
     EXPECT_EQ(dialog.TipText(), QStringLiteral("Brand new tip"));
     QSettings settings(QStringLiteral("Covermint"), QStringLiteral("Covermint"));
     EXPECT_EQ(settings.value(QStringLiteral("Tip/TimeStamp")).toString(),
-              CTipFile::TimeText(QDateTime::currentDateTime().addDays(-1)));
+              CTipFile::TimeText(newer));
 }
 
 TEST(TipDlg, FilesWithoutTipsAndUnreadableFilesGiveAMessageInsteadOfATip)

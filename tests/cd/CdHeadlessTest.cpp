@@ -5,21 +5,12 @@
 #include "document/CCovermintDoc.h"
 #include "drawing/CTextPrimitive.h"
 #include "support/CueImage.h"
+#include "support/ProgramRun.h"
 #include "support/TempHome.h"
 
 #include <QDir>
-#include <QEventLoop>
-#include <QProcess>
-#include <QTimer>
 
 namespace {
-
-struct Outcome
-{
-    int exitCode = -1;
-    QByteArray out;
-    QByteArray err;
-};
 
 class CdHeadlessTest : public CddbFixture
 {
@@ -36,33 +27,7 @@ protected:
 
     // The program in a process of its own, while this one keeps serving the
     // CDDB site.
-    Outcome Run(const QStringList& args)
-    {
-        QProcess process;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.remove(QStringLiteral("DISPLAY"));
-        QDir(m_dir.path()).mkpath(QStringLiteral("home"));
-        QDir(m_dir.path()).mkpath(QStringLiteral("config"));
-        env.insert(QStringLiteral("HOME"), Path(QStringLiteral("home")));
-        env.insert(QStringLiteral("XDG_CONFIG_HOME"), Path(QStringLiteral("config")));
-        process.setProcessEnvironment(env);
-        process.setWorkingDirectory(m_dir.path());
-        QEventLoop loop;
-        QObject::connect(&process, &QProcess::finished, &loop, &QEventLoop::quit);
-        QTimer::singleShot(60000, &loop, &QEventLoop::quit);
-        process.start(QStringLiteral(COVERMINT_BINARY), args);
-        loop.exec();
-        Outcome o;
-        if (process.state() != QProcess::NotRunning) {
-            process.kill();
-            process.waitForFinished();
-            return o;
-        }
-        o.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -2;
-        o.out = process.readAllStandardOutput();
-        o.err = process.readAllStandardError();
-        return o;
-    }
+    CProgramRun Run(const QStringList& args) { return RunProgram(m_dir.path(), args); }
 
     // A label with one text of each CDDB special name.
     QString WriteLabel()
@@ -87,7 +52,7 @@ private:
 
 TEST_F(CdHeadlessTest, DiscIdPrintsOneLine)
 {
-    const Outcome o = Run({QStringLiteral("--disc-id"), m_cue});
+    const CProgramRun o = Run({QStringLiteral("--disc-id"), m_cue});
     EXPECT_EQ(o.exitCode, 0) << o.err.constData();
     EXPECT_EQ(o.out, "12008703 3 150 4650 8062 137\n");
     EXPECT_TRUE(o.err.isEmpty()) << o.err.constData();
@@ -95,7 +60,7 @@ TEST_F(CdHeadlessTest, DiscIdPrintsOneLine)
 
 TEST_F(CdHeadlessTest, BadSourcesAndUsage)
 {
-    const Outcome missing = Run({QStringLiteral("--disc-id"), Path(QStringLiteral("none.cue"))});
+    const CProgramRun missing = Run({QStringLiteral("--disc-id"), Path(QStringLiteral("none.cue"))});
     EXPECT_EQ(missing.exitCode, 2);
     EXPECT_TRUE(missing.err.contains("Unable to open device")) << missing.err.constData();
     EXPECT_TRUE(missing.out.isEmpty());
@@ -107,7 +72,7 @@ TEST_F(CdHeadlessTest, CddbStoresTheTextsInTheLabel)
 {
     const QString label = WriteLabel();
     const QString out = Path(QStringLiteral("out.cla"));
-    const Outcome o = Run({QStringLiteral("--cddb"), m_cue, QStringLiteral("--into"), label, QStringLiteral("--save"), out,
+    const CProgramRun o = Run({QStringLiteral("--cddb"), m_cue, QStringLiteral("--into"), label, QStringLiteral("--save"), out,
                            QStringLiteral("--cddb-site"), server.SiteUrl().toString()});
     ASSERT_EQ(o.exitCode, 0) << o.err.constData();
     CCovermintDoc saved;
@@ -129,13 +94,13 @@ TEST_F(CdHeadlessTest, CddbPicksTheMatchOfTheCategoryAndReportsFailures)
                                        {QStringLiteral("rock 12008703 A / B"), QStringLiteral("jazz 12008703 C / D")});
     const QString label = WriteLabel();
     const QString site = server.SiteUrl().toString();
-    const Outcome picked = Run({QStringLiteral("--cddb"), m_cue, QStringLiteral("--into"), label,
+    const CProgramRun picked = Run({QStringLiteral("--cddb"), m_cue, QStringLiteral("--into"), label,
                                 QStringLiteral("--cddb-site"), site, QStringLiteral("--category"), QStringLiteral("jazz")});
     ASSERT_EQ(picked.exitCode, 0) << picked.err.constData();
     EXPECT_EQ(server.requests.last().command, QStringLiteral("cddb read jazz 12008703"));
 
     queryReply = FakeCddbServer::Reply("202 No match");
-    const Outcome none = Run({QStringLiteral("--cddb"), m_cue, QStringLiteral("--into"), label,
+    const CProgramRun none = Run({QStringLiteral("--cddb"), m_cue, QStringLiteral("--into"), label,
                               QStringLiteral("--cddb-site"), site, QStringLiteral("--category"), QStringLiteral("folk")});
     EXPECT_EQ(none.exitCode, 4);
     EXPECT_TRUE(none.err.contains("12008703")) << none.err.constData();

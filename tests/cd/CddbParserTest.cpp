@@ -46,7 +46,8 @@ TEST(Xmcd, JoinsRepeatedKeysAndKeepsEscapes)
     const QStringList lines = {
         QStringLiteral("# xmcd"), QStringLiteral("# Track frame offsets:"), QStringLiteral("#\t150"),
         QStringLiteral("#  4650"), QStringLiteral("#"), QStringLiteral("# Disc length: 137 seconds"),
-        QStringLiteral("# Revision: 4"), QStringLiteral("DISCID=12008703"), QStringLiteral("DTITLE=The Ar"),
+        QStringLiteral("# Revision: 4"), QStringLiteral("DISCID=12008703, not an id,"), QStringLiteral("DISCID=abcdef01\r"),
+        QStringLiteral("DTITLE=The Ar"),
         QStringLiteral("DTITLE=tist / Long Tit"), QStringLiteral("DTITLE=le"), QStringLiteral("DYEAR=1999"),
         QStringLiteral("TTITLE0=One"), QStringLiteral("TTITLE1=Two \\\\ Three"), QStringLiteral("EXTD=line\\n"),
         QStringLiteral("EXTD=two\\tend"), QStringLiteral("EXTT1=x"), QStringLiteral("TTITLE99999999999=ignored"),
@@ -57,6 +58,7 @@ TEST(Xmcd, JoinsRepeatedKeysAndKeepsEscapes)
     EXPECT_EQ(r.offsets, (std::vector<int>{150, 4650}));
     EXPECT_EQ(r.discLength, 137);
     EXPECT_EQ(r.revision, 4);
+    EXPECT_EQ(r.discIds, QStringLiteral("12008703,abcdef01"));
     EXPECT_EQ(r.Artist(), QStringLiteral("The Artist"));
     EXPECT_EQ(r.Title(), QStringLiteral("Long Title"));
     EXPECT_EQ(r.TrackCount(), 2);
@@ -71,7 +73,10 @@ TEST(Xmcd, WritesLinesOfAtMost256BytesThatReadBackEqual)
     CXmcdRecord r;
     r.offsets = {150, 4650};
     r.discLength = 100;
-    r.discIds = QStringLiteral("12008703");
+    QStringList ids; // more than one line holds
+    for (int i = 0; i < 40; ++i)
+        ids << QStringLiteral("%1").arg(0x12008700 + i, 8, 16);
+    r.discIds = ids.join(QLatin1Char(','));
     r.SetArtistAndTitle(QStringLiteral("Ärtist"), QString(300, QChar(0x00e9)) + QStringLiteral("end"));
     r.ResizeTracks(2);
     r.ttitles = {QStringLiteral("a"), CddbEscape(QStringLiteral("b\\c\nd"))};
@@ -83,6 +88,7 @@ TEST(Xmcd, WritesLinesOfAtMost256BytesThatReadBackEqual)
     }
     const CXmcdParse back = ParseXmcd(text);
     ASSERT_TRUE(back.record);
+    EXPECT_EQ(back.record->discIds, r.discIds);
     EXPECT_EQ(back.record->dtitle, r.dtitle);
     EXPECT_EQ(back.record->extd, r.extd);
     EXPECT_EQ(CddbUnescape(back.record->ttitles[1]), QStringLiteral("b\\c\nd"));

@@ -6,6 +6,7 @@
 #include "drawing/CRectangle.h"
 #include "drawing/CTextPrimitive.h"
 #include "platform/RecordingPrompter.h"
+#include "support/ProgramRun.h"
 #include "support/TempHome.h"
 
 #include <QDir>
@@ -23,13 +24,6 @@
 
 namespace {
 
-struct RunResult
-{
-    int exitCode = -1;
-    QByteArray out;
-    QByteArray err;
-};
-
 class HeadlessTest : public ::testing::Test
 {
 protected:
@@ -43,28 +37,7 @@ protected:
     QString Path(const QString& name) const { return m_dir.path() + QLatin1Char('/') + name; }
 
     // A fresh user: no display, own HOME and settings, nothing registered.
-    RunResult Run(const QStringList& args) const
-    {
-        QProcess process;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.remove(QStringLiteral("DISPLAY"));
-        env.remove(QStringLiteral("QT_QPA_PLATFORM"));
-        env.insert(QStringLiteral("HOME"), Path(QStringLiteral("home")));
-        env.insert(QStringLiteral("XDG_CONFIG_HOME"), Path(QStringLiteral("config")));
-        process.setProcessEnvironment(env);
-        process.setWorkingDirectory(m_dir.path());
-        process.start(QStringLiteral(COVERMINT_BINARY), args);
-        RunResult r;
-        if (!process.waitForFinished(60000)) {
-            process.kill();
-            process.waitForFinished();
-            return r;
-        }
-        r.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -2;
-        r.out = process.readAllStandardOutput();
-        r.err = process.readAllStandardError();
-        return r;
-    }
+    CProgramRun Run(const QStringList& args) const { return RunProgram(m_dir.path(), args); }
 
     static QStringList ShippedTemplates()
     {
@@ -118,7 +91,7 @@ TEST_F(HeadlessTest, EveryShippedTemplateExportsToPdfPngAndSvgAtItsPhysicalSize)
     for (const QString& cte : templates) {
         SCOPED_TRACE(cte.toStdString());
         const QString base = Path(QStringLiteral("t%1").arg(n++));
-        const RunResult r = Run({QStringLiteral("--export"), base + ".pdf", QStringLiteral("--export"), base + ".png",
+        const CProgramRun r = Run({QStringLiteral("--export"), base + ".pdf", QStringLiteral("--export"), base + ".png",
                                  QStringLiteral("--export"), base + ".svg", QStringLiteral("--dpi"), QStringLiteral("100"), cte});
         ASSERT_EQ(r.exitCode, 0) << r.err.constData();
         EXPECT_TRUE(r.out.isEmpty());
@@ -127,7 +100,7 @@ TEST_F(HeadlessTest, EveryShippedTemplateExportsToPdfPngAndSvgAtItsPhysicalSize)
         const QImage png(base + ".png");
         ASSERT_FALSE(png.isNull());
         EXPECT_EQ(png.size(), QSize(850, 1100));
-        const RunResult info = Run({QStringLiteral("--info"), cte});
+        const CProgramRun info = Run({QStringLiteral("--info"), cte});
         ASSERT_EQ(info.exitCode, 0) << info.err.constData();
         const QJsonObject json = QJsonDocument::fromJson(info.out).object();
         const QRect ink = InkBox(png.convertToFormat(QImage::Format_RGB32));
@@ -168,7 +141,7 @@ TEST_F(HeadlessTest, PngResolutionFollowsDpiAndPrintsNoHandlesOrOutline)
         rect->SetSelected(1); // selection never reaches paper
         ASSERT_TRUE(doc.SaveTo(Path(QStringLiteral("one.cla"))));
     }
-    const RunResult r = Run({QStringLiteral("--export"), Path(QStringLiteral("one.png")), QStringLiteral("--dpi"),
+    const CProgramRun r = Run({QStringLiteral("--export"), Path(QStringLiteral("one.png")), QStringLiteral("--dpi"),
                              QStringLiteral("50"), Path(QStringLiteral("one.cla"))});
     ASSERT_EQ(r.exitCode, 0) << r.err.constData();
     const QImage png = QImage(Path(QStringLiteral("one.png"))).convertToFormat(QImage::Format_RGB32);
@@ -221,7 +194,7 @@ TEST_F(HeadlessTest, InfoReportsEveryPrimitiveKindAsSaved)
         ASSERT_TRUE(e.AddImage(picture));
         ASSERT_TRUE(doc.SaveTo(Path(QStringLiteral("all.cla"))));
     }
-    const RunResult r = Run({QStringLiteral("--info"), Path(QStringLiteral("all.cla"))});
+    const CProgramRun r = Run({QStringLiteral("--info"), Path(QStringLiteral("all.cla"))});
     ASSERT_EQ(r.exitCode, 0) << r.err.constData();
     QJsonParseError error;
     const QJsonObject info = QJsonDocument::fromJson(r.out, &error).object();
@@ -264,7 +237,7 @@ TEST_F(HeadlessTest, NewFromTemplateSetsTheHeaderAndItsSpecialTexts)
     const QString cte = ShippedTemplates().value(0);
     ASSERT_FALSE(cte.isEmpty());
     const QString out = Path(QStringLiteral("made.cla"));
-    const RunResult r = Run({QStringLiteral("--new-from"), cte, QStringLiteral("--save"), out, QStringLiteral("--set-name"),
+    const CProgramRun r = Run({QStringLiteral("--new-from"), cte, QStringLiteral("--save"), out, QStringLiteral("--set-name"),
                              QStringLiteral("Road Trip"), QStringLiteral("--set-author"), QStringLiteral("Ann")});
     ASSERT_EQ(r.exitCode, 0) << r.err.constData();
 
@@ -282,7 +255,7 @@ TEST_F(HeadlessTest, NewFromTemplateSetsTheHeaderAndItsSpecialTexts)
     EXPECT_GE(named, 1) << "the template shows the label name";
 
     // A template named relative to the home folder's Templates works too.
-    const RunResult relative = Run({QStringLiteral("--new-from"), QStringLiteral("ZIP Disk/ZIP Disk Label.cte"),
+    const CProgramRun relative = Run({QStringLiteral("--new-from"), QStringLiteral("ZIP Disk/ZIP Disk Label.cte"),
                                     QStringLiteral("--save"), Path(QStringLiteral("zip.cla"))});
     EXPECT_EQ(relative.exitCode, 0) << relative.err.constData();
 }
@@ -319,7 +292,7 @@ TEST_F(HeadlessTest, FailuresGiveAStatusAndOneLineNamingTheFile)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.args.join(' ').toStdString());
-        const RunResult r = Run(c.args);
+        const CProgramRun r = Run(c.args);
         EXPECT_EQ(r.exitCode, c.status);
         EXPECT_TRUE(r.out.isEmpty());
         const QString err = QString::fromLocal8Bit(r.err);
@@ -358,7 +331,7 @@ TEST_F(HeadlessTest, ReadDirFillsOneRecordAndSaves)
     const QString disc = Path(QStringLiteral("disc"));
 
     // The label's own depth (0) and the unnamed record; saved in place.
-    RunResult r = Run({QStringLiteral("--read-dir"), disc, QStringLiteral("--into"), label});
+    CProgramRun r = Run({QStringLiteral("--read-dir"), disc, QStringLiteral("--into"), label});
     ASSERT_EQ(r.exitCode, 0) << r.err.constData();
     {
         CCovermintDoc doc;
@@ -378,6 +351,25 @@ TEST_F(HeadlessTest, ReadDirFillsOneRecordAndSaves)
         CCovermintDoc doc;
         ASSERT_TRUE(doc.Load(out));
         EXPECT_EQ(names(doc.FindDirectoryInformation(QStringLiteral("Back"))->Tree()), (QStringList{"a.mp3300", "sub1"}));
+    }
+
+    // An ISO image of the folder reads as the disc it holds: no free space,
+    // and no song lengths (the image's files are not played through).
+    const QString iso = Path(QStringLiteral("disc.iso"));
+    QProcess xorriso;
+    xorriso.start(QStringLiteral("xorriso"), {QStringLiteral("-report_about"), QStringLiteral("SORRY"),
+                                              QStringLiteral("-outdev"), iso, QStringLiteral("-map"), disc,
+                                              QStringLiteral("/")});
+    ASSERT_TRUE(xorriso.waitForFinished(60000) && xorriso.exitCode() == 0) << xorriso.readAllStandardError().constData();
+    r = Run({QStringLiteral("--read-dir"), iso, QStringLiteral("--into"), label, QStringLiteral("--save"), out});
+    ASSERT_EQ(r.exitCode, 0) << r.err.constData();
+    {
+        CCovermintDoc doc;
+        ASSERT_TRUE(doc.Load(out));
+        const CDocumentDirectoryInformation* unnamed = doc.FindDirectoryInformation(QString());
+        EXPECT_EQ(names(unnamed->Tree()), (QStringList{"a.mp30", "sub0"}));
+        EXPECT_EQ(unnamed->TotalSpace(), int(QFileInfo(iso).size() / 1024));
+        EXPECT_EQ(unnamed->FreeSpace(), 0);
     }
     const QByteArray before = [&] { QFile f(label); f.open(QIODevice::ReadOnly); return f.readAll(); }();
 
