@@ -4,11 +4,11 @@
 #include "ViewFixture.h"
 
 #include "drawing/CImagePrimitive.h"
+#include "support/ProgramRun.h"
 #include "view/DroppedFiles.h"
 
 #include <QFile>
 #include <QImage>
-#include <QProcess>
 #include <QTemporaryDir>
 
 namespace {
@@ -24,13 +24,12 @@ struct Exported
 };
 
 // The label exported at 100 dpi by the program, one pixel per label unit.
-Exported ExportPng(const QString& label, const QString& png)
+Exported ExportPng(const QString& folder, const QString& label)
 {
-    QProcess process;
-    process.start(QStringLiteral(COVERMINT_BINARY),
-                  {QStringLiteral("--export"), png, QStringLiteral("--dpi"), QStringLiteral("100"), label});
-    process.waitForFinished(60000);
-    return {QImage(png), process.readAllStandardError()};
+    const QString png = folder + QStringLiteral("/out.png");
+    const CProgramRun run = RunProgram(
+        folder, {QStringLiteral("--export"), png, QStringLiteral("--dpi"), QStringLiteral("100"), label});
+    return {QImage(png), run.err};
 }
 
 bool Near(QRgb a, QRgb b)
@@ -82,7 +81,7 @@ TEST_F(PictureFormats, EachFormatIsAddedSavedLoadedAndExportedWithWhatLiesBelowS
 
         const QString label = dir.filePath(QStringLiteral("label.cla"));
         ASSERT_TRUE(doc->SaveTo(label));
-        const Exported out = ExportPng(label, dir.filePath(QStringLiteral("out.png")));
+        const Exported out = ExportPng(dir.path(), label);
         ASSERT_FALSE(out.image.isNull()) << out.err.constData();
         EXPECT_TRUE(out.err.isEmpty()) << out.err.constData();
         EXPECT_TRUE(Near(out.image.pixel(10, 10), format.clearLeftHalf ? kRedInk : kBlueInk));
@@ -120,7 +119,7 @@ TEST_F(PictureFormats, ACorruptPictureIsReportedByNameInTheWindowAndHeadless)
     ASSERT_EQ(prompter.messages.size(), 1);
     EXPECT_TRUE(prompter.messages[0].contains(broken)) << prompter.messages[0].toStdString();
 
-    const Exported out = ExportPng(label, dir.filePath(QStringLiteral("out.png")));
+    const Exported out = ExportPng(dir.path(), label);
     EXPECT_TRUE(out.err.contains("broken.png")) << out.err.constData();
 }
 
