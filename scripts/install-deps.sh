@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
   cmake ninja-build g++ pkg-config
-  qt6-base-dev qt6-svg-dev libpugixml-dev
+  qt6-base-dev qt6-svg-dev qt6-image-formats-plugins libpugixml-dev
   libjpeg62-turbo-dev libpng-dev libcdio-dev libudev-dev libtag1-dev
   fonts-liberation2
   libgtest-dev libbenchmark-dev

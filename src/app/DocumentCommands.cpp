@@ -51,23 +51,29 @@ void Execute(CCovermintDoc& document, int id, QWidget* dialogParent)
     CDrawingEngine& engine = document.Engine();
     switch (id) {
     case CommandId::Undo:
-        document.CommandProcessor().Undo();
+        document.Undo();
         break;
     case CommandId::Redo:
-        document.CommandProcessor().Redo();
+        document.Redo();
         break;
     case CommandId::SelectAll:
         engine.SelectAll();
         break;
-    case CommandId::Cut:
+    case CommandId::Cut: {
+        CEditRecorder record(engine, CEditRecorder::Scope::OrderOnly);
         engine.Cut();
+        record.Finish();
         break;
+    }
     case CommandId::Copy:
         engine.Copy();
         break;
-    case CommandId::Paste:
+    case CommandId::Paste: {
+        CEditRecorder record(engine, CEditRecorder::Scope::OrderOnly);
         engine.Paste();
+        record.Finish();
         break;
+    }
     case CommandId::LabelHeader: {
         CLabelHeader dialog(document, dialogParent);
         dialog.exec();

@@ -131,8 +131,37 @@ void CCovermintDoc::SetPathName(const QString& path)
     m_pathName = path;
 }
 
+bool CCovermintDoc::Undo()
+{
+    if (!m_commands.Undo())
+        return false;
+    SetModifiedFlag(!m_commands.IsAtSavedStep());
+    return true;
+}
+
+bool CCovermintDoc::Redo()
+{
+    if (!m_commands.Redo())
+        return false;
+    SetModifiedFlag(!m_commands.IsAtSavedStep());
+    return true;
+}
+
+ExtraStateCapture CCovermintDoc::HeaderState()
+{
+    return [this] {
+        const CLabelHeaderFields header = m_header;
+        const QString fingerprint =
+            QStringList{header.description, header.name, header.author, header.created, header.version}.join(
+                QChar::Null);
+        return CExtraState{fingerprint, [this, header] { m_header = header; }};
+    };
+}
+
 void CCovermintDoc::SetModifiedFlag(bool modified)
 {
+    if (!modified)
+        m_commands.MarkSaved();
     if (modified == m_modified)
         return;
     m_modified = modified;

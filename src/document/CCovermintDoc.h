@@ -4,6 +4,7 @@
 #include "directory/DirectoryData.h"
 #include "directory/DirectoryDisplaySettings.h"
 #include "drawing/CDrawingEngine.h"
+#include "drawing/EditSnapshot.h"
 #include "drawing/ILabelDocument.h"
 #include "drawing/UndoCommands.h"
 
@@ -36,6 +37,10 @@ public:
     CDirectoryDisplaySettings& DisplaySettings() { return m_display; }
     const CDirectoryDisplaySettings& DisplaySettings() const { return m_display; }
     CCommandProcessor& CommandProcessor() { return m_commands; }
+    // Undo and Redo of the Edit menu; coming back to the saved step clears
+    // the modified flag, leaving it sets the flag.
+    bool Undo();
+    bool Redo();
     CDrawingEngine& Engine() { return *m_engine; }
     const CDrawingEngine& Engine() const { return *m_engine; }
     QSize PageSize() const { return m_pageSize; }
@@ -50,6 +55,9 @@ public:
     void SetHeaderVersion(const QString& v) { m_header.version = v; }
     // Plain store of all five fields, without touching any text (loading).
     void RestoreHeader(const CLabelHeaderFields& header) { m_header = header; }
+    // The header as an edit recorder keeps it (EditSnapshot.h), so that undo
+    // of a header change restores the fields with the texts that show them.
+    ExtraStateCapture HeaderState();
 
     // -- directory information records (never empty; one per segment name)
     CDocumentDirectoryInformation* FindDirectoryInformation(const QString& segmentName) const;

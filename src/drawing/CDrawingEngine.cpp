@@ -6,6 +6,7 @@
 #include "drawing/CRectangle.h"
 #include "drawing/CTextPrimitive.h"
 #include "drawing/DrawingDefaults.h"
+#include "drawing/EditSnapshot.h"
 #include "drawing/FontHolder.h"
 #include "drawing/PensAndFonts.h"
 #include "drawing/PrimitiveClipboard.h"
@@ -144,6 +145,13 @@ void CDrawingEngine::InsertAt(PrimitivePtr primitive, int index)
 void CDrawingEngine::Remove(const CPrimitive* primitive)
 {
     std::erase_if(m_primitives, [primitive](const PrimitivePtr& p) { return p.get() == primitive; });
+}
+
+void CDrawingEngine::SetPrimitives(std::vector<PrimitivePtr> primitives)
+{
+    for (const PrimitivePtr& p : primitives)
+        p->SetOwner(this);
+    m_primitives = std::move(primitives);
 }
 
 void CDrawingEngine::DeleteAll()
@@ -413,12 +421,14 @@ bool CDrawingEngine::AddImage(const QString& fileName, const QPoint* offset)
     auto image = std::make_shared<CImagePrimitive>(this);
     if (!image->LoadFile(fileName))
         return false;
+    CEditRecorder record(*this, CEditRecorder::Scope::OrderOnly);
     Append(image);
     DeselectAll();
     image->SetSelected(1);
     if (offset)
         image->MoveBy(offset->x(), offset->y());
     MarkModified();
+    record.Finish();
     UpdateAllViews();
     return true;
 }

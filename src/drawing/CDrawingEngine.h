@@ -49,6 +49,8 @@ public:
     void Append(PrimitivePtr primitive);
     void InsertAt(PrimitivePtr primitive, int index);
     void Remove(const CPrimitive* primitive);
+    // Takes this list as the whole stacking order (undo of an edit).
+    void SetPrimitives(std::vector<PrimitivePtr> primitives);
     void DeleteAll();
 
     // -- selection (points in view units, rectangles in label units)

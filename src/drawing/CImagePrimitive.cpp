@@ -5,6 +5,7 @@
 #include "drawing/BmpReader.h"
 #include "drawing/CDrawingEngine.h"
 #include "drawing/JpegReader.h"
+#include "drawing/PictureReader.h"
 #include "platform/Prompter.h"
 
 #include <QDir>
@@ -31,7 +32,7 @@ void SplitName(const QString& path, QString& folder, QString& name)
 
 bool EndsWith(const QString& name, const char* ending)
 {
-    return name.right(3).compare(QLatin1String(ending), Qt::CaseInsensitive) == 0;
+    return name.endsWith(QLatin1String(ending), Qt::CaseInsensitive);
 }
 
 // In place: RGB top row first becomes BGR bottom row first.
@@ -139,11 +140,34 @@ std::shared_ptr<CPrimitive> CImagePrimitive::Clone() const
 
 bool CImagePrimitive::LoadFile(const QString& fileName)
 {
-    if (EndsWith(fileName, "jpg"))
+    if (EndsWith(fileName, "jpg") || EndsWith(fileName, ".jpeg"))
         return LoadJpeg(fileName);
     if (EndsWith(fileName, "bmp"))
         return LoadBmp(fileName);
-    return false;
+    return LoadPicture(fileName);
+}
+
+bool CImagePrimitive::LoadPicture(const QString& fileName)
+{
+    PictureResult result = ReadPictureFile(fileName);
+    if (!result.Ok()) {
+        Prompter().ShowMessage(QStringLiteral("Picture :\nCan't read %1\n%2\n").arg(fileName, result.reason),
+                               CPrompter::Icon::Error);
+        return false;
+    }
+    SetPicture(QDir::cleanPath(QFileInfo(fileName).absoluteFilePath()), std::move(result.image));
+    return true;
+}
+
+void CImagePrimitive::SetPicture(const QString& fileName, QImage picture)
+{
+    ClearImage();
+    m_fileName = fileName;
+    m_width = picture.width();
+    m_height = picture.height();
+    m_corner1 = QPoint(0, 0);
+    m_corner2 = ClampPoint(QPoint(m_width, -m_height));
+    m_cache = std::move(picture);
 }
 
 bool CImagePrimitive::LoadJpeg(const QString& fileName)

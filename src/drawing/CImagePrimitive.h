@@ -1,5 +1,6 @@
 #pragma once
-// A JPEG or BMP picture stretched to its box. Files store only the picture's
+// A picture (JPEG, BMP, or any format Qt reads, transparency kept)
+// stretched to its box. Files store only the picture's
 // name (relative to the home folder where possible); pixels are decoded again
 // on loading and copying.
 #include "drawing/CPrimitive.h"
@@ -33,10 +34,13 @@ public:
     void SetCorners(QPoint c1, QPoint c2) override;
 
     void AssignImage(const CImagePrimitive& other);
-    // By the name's last three characters: "jpg" or "bmp", any case.
+    // By the name's ending, any case: "jpg" and ".jpeg" through libjpeg,
+    // "bmp" through our BMP reader, anything else through Qt's readers.
+    // Every failure is reported through the prompter.
     bool LoadFile(const QString& fileName);
     bool LoadJpeg(const QString& fileName);
     bool LoadBmp(const QString& fileName);
+    bool LoadPicture(const QString& fileName);
     // Takes bottom-up BGR pixels; the box becomes the natural size at (0, 0).
     void SetImage(const QString& fileName, std::vector<unsigned char> bgrBottomUp, int width, int height);
     void ClearImage();
@@ -44,14 +48,18 @@ public:
     QString FileName() const { return m_fileName; }
     int Width() const { return m_width; }
     int Height() const { return m_height; }
-    bool HasPixels() const { return m_pixels && !m_pixels->empty(); }
+    bool HasPixels() const { return !m_cache.isNull(); }
+    // The decoded JPEG or BMP pixels; empty for the other formats.
     const std::vector<unsigned char>& Pixels() const;
+    // What is drawn, transparency included.
+    const QImage& Picture() const { return m_cache; }
     int IsBmp() const { return m_isBmp; }
 
 private:
     // Converts a decoded picture to the stored form and shows it at its
     // natural size; the name is kept absolute.
     void StorePicture(const QString& fileName, CDecodedPicture&& picture);
+    void SetPicture(const QString& fileName, QImage picture);
     void LoadStoredName(const QString& storedName);
 
     int m_isBmp = 0;

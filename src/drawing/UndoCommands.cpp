@@ -16,12 +16,16 @@ bool CCommandProcessor::Submit(std::unique_ptr<CCommand> command)
         return false;
     if (!m_commands.empty() && int(m_commands.size()) >= m_limit) {
         m_commands.erase(m_commands.begin());
+        m_baseState = m_states.front();
+        m_states.erase(m_states.begin());
         if (m_position >= 0)
             --m_position; // the oldest as current becomes none (-1)
     }
     // A new command discards the redo branch, or everything without a position.
     m_commands.erase(m_commands.begin() + (m_position + 1), m_commands.end());
+    m_states.erase(m_states.begin() + (m_position + 1), m_states.end());
     m_commands.push_back(std::move(command));
+    m_states.push_back(m_nextState++);
     m_position = int(m_commands.size()) - 1;
     UpdateLabels();
     return true;
@@ -63,11 +67,21 @@ bool CCommandProcessor::CanRedo() const
 
 void CCommandProcessor::ClearAll()
 {
+    const bool saved = IsAtSavedStep();
     // Oldest first, as the commands were made.
     for (auto& command : m_commands)
         command.reset();
     m_commands.clear();
+    m_states.clear();
     m_position = -1;
+    m_baseState = m_nextState++;
+    if (saved)
+        m_savedState = m_baseState;
+}
+
+std::uint64_t CCommandProcessor::CurrentState() const
+{
+    return m_position >= 0 ? m_states[std::size_t(m_position)] : m_baseState;
 }
 
 void CCommandProcessor::UpdateLabels()

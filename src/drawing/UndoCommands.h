@@ -4,6 +4,7 @@
 #include "drawing/CPrimitive.h"
 
 #include <QString>
+#include <cstdint>
 #include <memory>
 #include <set>
 #include <vector>
@@ -45,10 +46,22 @@ public:
     QString UndoText() const { return m_undoText; }
     QString RedoText() const { return m_redoText; }
     int Count() const { return int(m_commands.size()); }
+    // The state reached now is the one on disk; IsAtSavedStep tells whether
+    // undo or redo have come back to it.
+    void MarkSaved() { m_savedState = CurrentState(); }
+    bool IsAtSavedStep() const { return CurrentState() == m_savedState; }
 
 private:
+    // Each state between commands has its own number: the one after a
+    // command is that command's, the one before the oldest kept is m_baseState.
+    std::uint64_t CurrentState() const;
+
     int m_limit;
     std::vector<std::unique_ptr<CCommand>> m_commands; // oldest first
+    std::vector<std::uint64_t> m_states;               // after each command
+    std::uint64_t m_baseState = 0;
+    std::uint64_t m_nextState = 1;
+    std::uint64_t m_savedState = 0;
     int m_position = -1; // index of the command the next Undo undoes; -1 none
     QString m_undoText = QStringLiteral("&Undo");
     QString m_redoText = QStringLiteral("&Redo");

@@ -11,7 +11,7 @@ CApplyDialog::CApplyDialog(QWidget* parent)
     m_buttons->button(QDialogButtonBox::Apply)->setText(tr("Apply"));
     connect(m_buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(m_buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    connect(m_buttons->button(QDialogButtonBox::Apply), &QPushButton::clicked, this, [this] { ApplyChanges(); });
+    connect(m_buttons->button(QDialogButtonBox::Apply), &QPushButton::clicked, this, [this] { Apply(); });
 }
 
 void CApplyDialog::SetForm(QLayout* form)
@@ -21,8 +21,16 @@ void CApplyDialog::SetForm(QLayout* form)
     layout->addWidget(m_buttons);
 }
 
+bool CApplyDialog::Apply()
+{
+    if (!ApplyChanges())
+        return false;
+    emit applied();
+    return true;
+}
+
 void CApplyDialog::accept()
 {
-    if (ApplyChanges())
+    if (Apply())
         QDialog::accept();
 }

@@ -17,10 +17,15 @@ public:
 
     void accept() override;
 
+signals:
+    // After every Apply or OK whose fields were taken.
+    void applied();
+
 protected:
     // Puts the form above the buttons; call once from the constructor.
     void SetForm(QLayout* form);
 
 private:
+    bool Apply();
     QDialogButtonBox* m_buttons;
 };

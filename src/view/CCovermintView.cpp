@@ -3,6 +3,7 @@
 #include "document/CCovermintDoc.h"
 #include "document/CPreferences.h"
 #include "drawing/CTextPrimitive.h"
+#include "drawing/EditSnapshot.h"
 #include "drawing/dialogs/CColorPickerDialog.h"
 #include "drawing/dialogs/CTextEditDialog.h"
 #include "platform/Prompter.h"
@@ -20,6 +21,7 @@
 #include "view/ZoomLadder.h"
 
 #include <QContextMenuEvent>
+#include <set>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFileDialog>
@@ -403,18 +405,24 @@ void CCovermintView::OnCommand(int id)
 
 bool CCovermintView::OnSelectionCommand(int id)
 {
+    static const std::set<int> kFlagCommands{CommandId::MakeAllSelectable, CommandId::MakeUnselectable,
+                                             CommandId::MakeSelectedMoveable, CommandId::MakeSelectedUnmoveable,
+                                             CommandId::ToggleMoveable, CommandId::ToggleSelectable};
+    const std::optional<RestackKind> kind = RestackFor(id);
+    if (!kind && !kFlagCommands.count(id))
+        return false;
     CDrawingEngine& engine = m_document.Engine();
-    if (const std::optional<RestackKind> kind = RestackFor(id)) {
+    CEditRecorder record(engine, kind ? CEditRecorder::Scope::OrderOnly : CEditRecorder::Scope::All);
+    if (kind) {
         engine.Restack(*kind);
     } else if (id == CommandId::MakeAllSelectable || id == CommandId::MakeUnselectable) {
         engine.SetSelectable(id == CommandId::MakeAllSelectable ? 1 : 0);
     } else if (id == CommandId::MakeSelectedMoveable || id == CommandId::MakeSelectedUnmoveable) {
         engine.SetSelectedMoveable(id == CommandId::MakeSelectedMoveable ? 1 : 0);
-    } else if (id == CommandId::ToggleMoveable || id == CommandId::ToggleSelectable) {
-        ToggleSelectedFlag(id);
     } else {
-        return false;
+        ToggleSelectedFlag(id);
     }
+    record.Finish();
     viewport()->update();
     return true;
 }
@@ -455,8 +463,14 @@ void CCovermintView::ShowProperties()
         Prompter().ShowMessage(tr("Could not get a selected object"), CPrompter::Icon::Warning);
         return;
     }
-    if (std::unique_ptr<QDialog> dialog = CreatePropertiesDialog(*primitive, m_document, this))
+    if (std::unique_ptr<CApplyDialog> dialog = CreatePropertiesDialog(*primitive, m_document, this)) {
+        // Each Apply is a step of its own; so are edits that took effect at
+        // once and were never applied.
+        CEditRecorder record(m_document.Engine(), *primitive);
+        connect(dialog.get(), &CApplyDialog::applied, this, [&record] { record.Finish(); });
         dialog->exec();
+        record.Finish();
+    }
     viewport()->update();
 }
 
@@ -480,9 +494,9 @@ void CCovermintView::ChooseImage()
     ToolTable::Select(Tool::Selection);
     emit toolChanged();
     const QString folder = CPreferences::Instance().HomeFolder() + QStringLiteral("Images");
-    const QString path = QFileDialog::getOpenFileName(this, tr("Open"), folder,
-                                                      tr("Image Files (*.bmp *.jpg);;All Files (*)"));
-    if (ClassifyDroppedFile(path) == DropKind::Image)
+    const QString path = QFileDialog::getOpenFileName(this, tr("Open"), folder, ImageFileFilter());
+    // Whatever was chosen is tried, so a file no reader knows gets its message.
+    if (!path.isEmpty())
         AddImage(path);
 }
 

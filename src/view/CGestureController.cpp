@@ -70,6 +70,7 @@ void CGestureController::StartCreation(QPoint viewPoint)
     if (!primitive)
         return;
     engine.DeselectAll();
+    m_creation.emplace(engine, CEditRecorder::Scope::OrderOnly);
     engine.Append(primitive);
     engine.MarkModified();
     m_gesturePrimitive = primitive;
@@ -125,6 +126,9 @@ bool CGestureController::LeftUp(QPoint viewPoint, bool shift)
         Repaint();
         break;
     case Gesture::Create:
+        if (m_creation)
+            m_creation->Finish();
+        m_creation.reset();
         ToolTable::Select(Tool::Selection);
         toolReset = true;
         break;

@@ -5,6 +5,7 @@
 // so the view stays a thin translator of events.
 #include "drawing/CPrimitive.h"
 #include "drawing/DrawingDefaults.h"
+#include "drawing/EditSnapshot.h"
 
 #include <QPoint>
 #include <QString>
@@ -69,4 +70,5 @@ private:
     QPoint m_lastPoint;
     PrimitivePtr m_gesturePrimitive; // being made, or the drag box
     QPoint m_moveFrom;               // where the selection was last moved to
+    std::optional<CEditRecorder> m_creation; // from the press of a drawing tool to its release
 };

@@ -8,7 +8,7 @@
 #include "drawing/dialogs/CGeometryRect.h"
 #include "drawing/dialogs/CLineGeometryRect.h"
 
-std::unique_ptr<QDialog> CreatePropertiesDialog(CPrimitive& primitive, CCovermintDoc& document, QWidget* parent)
+std::unique_ptr<CApplyDialog> CreatePropertiesDialog(CPrimitive& primitive, CCovermintDoc& document, QWidget* parent)
 {
     if (auto* line = dynamic_cast<CLine*>(&primitive))
         return std::make_unique<CLineGeometryRect>(*line, document, parent);

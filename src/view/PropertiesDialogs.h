@@ -1,6 +1,7 @@
 #pragma once
 // Picks the properties dialog of a primitive by its class.
-#include <QDialog>
+#include "toolkit/ApplyDialog.h"
+
 #include <memory>
 
 class CPrimitive;
@@ -9,4 +10,4 @@ class CCovermintDoc;
 // Lines get "Line Properties", the rest of the rectangle family, texts and
 // images "Properties", freehand strokes "Freehand Properties"; none for
 // anything else.
-std::unique_ptr<QDialog> CreatePropertiesDialog(CPrimitive& primitive, CCovermintDoc& document, QWidget* parent);
+std::unique_ptr<CApplyDialog> CreatePropertiesDialog(CPrimitive& primitive, CCovermintDoc& document, QWidget* parent);

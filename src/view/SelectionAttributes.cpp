@@ -18,17 +18,21 @@ void ApplyColorChoice(CCovermintDoc& document, const ColorChoice& choice)
     d.SetFillColor(choice.fill);
     d.SetHollowFill(choice.hollowFill);
     CDrawingEngine& engine = document.Engine();
+    CEditRecorder record(engine, CEditRecorder::Scope::Selected);
     engine.SetSelectedFillColour(choice.fill);
     engine.SetSelectedLineColour(choice.line);
     engine.SetSelectedTextColour(choice.text);
     engine.SetSelectedHollowFill(choice.hollowFill);
+    record.Finish();
     document.UpdateAllViews();
 }
 
 void ApplyPenWidth(CCovermintDoc& document, int width)
 {
     CDrawingDefaults::Instance().SetPenWidth(width);
+    CEditRecorder record(document.Engine(), CEditRecorder::Scope::Selected);
     document.Engine().SetSelectedPenWidth(width);
+    record.Finish();
     document.UpdateAllViews();
 }
 
@@ -38,7 +42,9 @@ void ApplyFontChoice(CCovermintDoc& document, const QFont& font, ColorRef textCo
     d.SetFont(SpecFromFont(font, d.Font()));
     d.SetTextColor(textColor);
     CDrawingEngine& engine = document.Engine();
+    CEditRecorder record(engine, CEditRecorder::Scope::Selected);
     engine.ApplyCurrentFont();
     engine.SetSelectedTextColour(textColor);
+    record.Finish();
     document.UpdateAllViews();
 }

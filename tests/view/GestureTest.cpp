@@ -114,7 +114,7 @@ TEST_F(ViewTest, DrawingToolCreatesOnePrimitiveAndFallsBackToSelection)
     ASSERT_TRUE(text);
     EXPECT_EQ(text->Text(), QStringLiteral("<New Text>"));
     EXPECT_EQ(Engine().Primitives().size(), 7u);
-    EXPECT_EQ(UndoCount(), 1) << "only the move is undoable";
+    EXPECT_EQ(UndoCount(), 8) << "each of the seven drawings and the move is a step";
     EXPECT_TRUE(view->IsCommandEnabled(CommandId::ToolDirectorySegment));
 }
 

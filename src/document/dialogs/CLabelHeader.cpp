@@ -38,11 +38,13 @@ QLineEdit* CLabelHeader::AddField(QFormLayout* form, const QString& caption, con
 
 void CLabelHeader::accept()
 {
+    CEditRecorder record(m_document.Engine(), CEditRecorder::Scope::All, m_document.HeaderState());
     // The order in which the special texts are updated.
     m_document.SetDescription(m_description->text());
     m_document.SetAuthor(m_author->text());
     m_document.SetCreationDate(m_created->text());
     m_document.SetName(m_name->text());
+    record.Finish();
     m_document.SetModifiedFlag(true);
     m_document.UpdateAllViews();
     QDialog::accept();

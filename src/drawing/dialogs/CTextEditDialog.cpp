@@ -59,6 +59,8 @@ struct CTextEditDialog::Private
 {
     CTextPrimitive& text;
     CCovermintDoc& document;
+    // Each Apply, font choice and special name is one undo step.
+    CEditRecorder record{document.Engine(), text};
     QPlainTextEdit* edit = nullptr;
     QComboBox* justification = nullptr;
     QComboBox* rotation = nullptr;
@@ -165,6 +167,7 @@ void CTextEditDialog::PickSpecialName()
     CTextPrimitiveName names(d->text, d->document, this);
     if (names.exec() != QDialog::Accepted || !names.Chosen())
         return;
+    d->record.Finish();
     // "None" leaves what was typed in the editor, for Apply to write back.
     if (d->text.GetName() != CTextPrimitive::SpecialName(CTextPrimitive::Special::None)) {
         d->edit->setPlainText(ToEditorText(names.ResultText()));
@@ -174,6 +177,7 @@ void CTextEditDialog::PickSpecialName()
 
 void CTextEditDialog::Changed()
 {
+    d->record.Finish();
     d->document.SetModifiedFlag();
     d->document.UpdateAllViews();
 }
