@@ -60,7 +60,7 @@ void Execute(CCovermintDoc& document, int id, QWidget* dialogParent)
         engine.SelectAll();
         break;
     case CommandId::Cut: {
-        CEditRecorder record(engine, CEditRecorder::Scope::OrderOnly);
+        CEditRecorder record(engine, QStringLiteral("Cut"), CEditRecorder::Scope::OrderOnly);
         engine.Cut();
         record.Finish();
         break;
@@ -69,7 +69,7 @@ void Execute(CCovermintDoc& document, int id, QWidget* dialogParent)
         engine.Copy();
         break;
     case CommandId::Paste: {
-        CEditRecorder record(engine, CEditRecorder::Scope::OrderOnly);
+        CEditRecorder record(engine, QStringLiteral("Paste"), CEditRecorder::Scope::OrderOnly);
         engine.Paste();
         record.Finish();
         break;

@@ -44,7 +44,7 @@ CCddbTexts BuildCddbTexts(const CCddbDisc& disc, const QString& tocText, bool tr
 void StoreCddbTexts(CCovermintDoc& document, const CCddbTexts& texts)
 {
     document.AddDirectoryInformation(QString())->SetCddbTexts(texts);
-    document.SetModifiedFlag();
+    document.MarkChangedBeyondUndo();
     document.UpdateAllViews();
 }
 

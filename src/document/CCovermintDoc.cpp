@@ -158,6 +158,12 @@ ExtraStateCapture CCovermintDoc::HeaderState()
     };
 }
 
+void CCovermintDoc::MarkChangedBeyondUndo()
+{
+    m_commands.ForgetSavedStep();
+    SetModifiedFlag(true);
+}
+
 void CCovermintDoc::SetModifiedFlag(bool modified)
 {
     if (!modified)

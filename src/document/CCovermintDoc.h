@@ -80,6 +80,9 @@ public:
     void SetPathName(const QString& path);
     bool IsModified() const { return m_modified; }
     void SetModifiedFlag(bool modified = true);
+    // For changes that are not undo steps (a drive read, CDDB texts): undoing
+    // back to the saved step must not make the label look saved.
+    void MarkChangedBeyondUndo();
     void AddView(ILabelView* view);
     void RemoveView(ILabelView* view);
     const std::vector<ILabelView*>& Views() const { return m_views; }

@@ -75,7 +75,7 @@ void Store(CCovermintDoc& document, CDocumentDirectoryInformation& record, const
     record.ReplaceTree(disk.root);
     record.SetTotalSpace(disk.totalSpace);
     record.SetFreeSpace(disk.freeSpace);
-    document.SetModifiedFlag();
+    document.MarkChangedBeyondUndo();
 }
 
 } // namespace DriveReading

@@ -421,7 +421,7 @@ bool CDrawingEngine::AddImage(const QString& fileName, const QPoint* offset)
     auto image = std::make_shared<CImagePrimitive>(this);
     if (!image->LoadFile(fileName))
         return false;
-    CEditRecorder record(*this, CEditRecorder::Scope::OrderOnly);
+    CEditRecorder record(*this, QStringLiteral("Add Image"), CEditRecorder::Scope::OrderOnly);
     Append(image);
     DeselectAll();
     image->SetSelected(1);

@@ -75,8 +75,9 @@ bool CEditSnapshot::SameAs(const CEditSnapshot& other) const
     return true;
 }
 
-CUndoSnapshotCommand::CUndoSnapshotCommand(CDrawingEngine* engine, CEditSnapshot before, CEditSnapshot after)
-    : m_engine(engine), m_before(std::move(before)), m_after(std::move(after))
+CUndoSnapshotCommand::CUndoSnapshotCommand(QString name, CDrawingEngine* engine, CEditSnapshot before,
+                                           CEditSnapshot after)
+    : CCommand(std::move(name)), m_engine(engine), m_before(std::move(before)), m_after(std::move(after))
 {
 }
 
@@ -101,8 +102,8 @@ void CUndoSnapshotCommand::Show(const CEditSnapshot& state)
     m_engine->UpdateAllViews();
 }
 
-CEditRecorder::CEditRecorder(CDrawingEngine& engine, Scope scope, ExtraStateCapture extra)
-    : m_engine(engine), m_extra(std::move(extra))
+CEditRecorder::CEditRecorder(CDrawingEngine& engine, QString name, Scope scope, ExtraStateCapture extra)
+    : m_engine(engine), m_name(std::move(name)), m_extra(std::move(extra))
 {
     if (scope != Scope::OrderOnly)
         for (const PrimitivePtr& p : engine.Primitives())
@@ -111,14 +112,8 @@ CEditRecorder::CEditRecorder(CDrawingEngine& engine, Scope scope, ExtraStateCapt
     m_before.emplace(m_engine, m_affected, m_extra);
 }
 
-CEditRecorder::CEditRecorder(CDrawingEngine& engine, std::vector<PrimitivePtr> affected, ExtraStateCapture extra)
-    : m_engine(engine), m_affected(std::move(affected)), m_extra(std::move(extra))
-{
-    m_before.emplace(m_engine, m_affected, m_extra);
-}
-
-CEditRecorder::CEditRecorder(CDrawingEngine& engine, const CPrimitive& primitive)
-    : m_engine(engine)
+CEditRecorder::CEditRecorder(CDrawingEngine& engine, QString name, const CPrimitive& primitive)
+    : m_engine(engine), m_name(std::move(name))
 {
     for (const PrimitivePtr& p : engine.Primitives())
         if (p.get() == &primitive)
@@ -131,6 +126,6 @@ void CEditRecorder::Finish()
     CEditSnapshot after(m_engine, m_affected, m_extra);
     if (after.SameAs(*m_before))
         return;
-    m_engine.SubmitCommand(std::make_unique<CUndoSnapshotCommand>(&m_engine, std::move(*m_before), after));
+    m_engine.SubmitCommand(std::make_unique<CUndoSnapshotCommand>(m_name, &m_engine, std::move(*m_before), after));
     m_before.emplace(std::move(after));
 }

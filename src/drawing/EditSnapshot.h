@@ -44,7 +44,7 @@ private:
 class CUndoSnapshotCommand final : public CCommand
 {
 public:
-    CUndoSnapshotCommand(CDrawingEngine* engine, CEditSnapshot before, CEditSnapshot after);
+    CUndoSnapshotCommand(QString name, CDrawingEngine* engine, CEditSnapshot before, CEditSnapshot after);
     bool Undo() override;
     bool Redo() override;
 
@@ -59,10 +59,10 @@ class CEditRecorder
 {
 public:
     enum class Scope { Selected, All, OrderOnly };
-    CEditRecorder(CDrawingEngine& engine, Scope scope, ExtraStateCapture extra = {});
-    CEditRecorder(CDrawingEngine& engine, std::vector<PrimitivePtr> affected, ExtraStateCapture extra = {});
+    // name: the step's name in the Undo and Redo menu items ("&Undo Paste").
+    CEditRecorder(CDrawingEngine& engine, QString name, Scope scope, ExtraStateCapture extra = {});
     // One primitive of the engine (a dialog's).
-    CEditRecorder(CDrawingEngine& engine, const CPrimitive& primitive);
+    CEditRecorder(CDrawingEngine& engine, QString name, const CPrimitive& primitive);
 
     // Submits one step when something changed since the recorder started (or
     // since the last Finish); recording then goes on from the state now.
@@ -70,6 +70,7 @@ public:
 
 private:
     CDrawingEngine& m_engine;
+    QString m_name;
     std::vector<PrimitivePtr> m_affected;
     ExtraStateCapture m_extra;
     std::optional<CEditSnapshot> m_before;

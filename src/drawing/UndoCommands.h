@@ -50,6 +50,8 @@ public:
     // undo or redo have come back to it.
     void MarkSaved() { m_savedState = CurrentState(); }
     bool IsAtSavedStep() const { return CurrentState() == m_savedState; }
+    // A change undo cannot take back was made: no step is the saved one now.
+    void ForgetSavedStep() { m_savedState = kNoState; }
 
 private:
     // Each state between commands has its own number: the one after a
@@ -61,6 +63,7 @@ private:
     std::vector<std::uint64_t> m_states;               // after each command
     std::uint64_t m_baseState = 0;
     std::uint64_t m_nextState = 1;
+    static constexpr std::uint64_t kNoState = ~std::uint64_t(0);
     std::uint64_t m_savedState = 0;
     int m_position = -1; // index of the command the next Undo undoes; -1 none
     QString m_undoText = QStringLiteral("&Undo");

@@ -412,7 +412,8 @@ bool CCovermintView::OnSelectionCommand(int id)
     if (!kind && !kFlagCommands.count(id))
         return false;
     CDrawingEngine& engine = m_document.Engine();
-    CEditRecorder record(engine, kind ? CEditRecorder::Scope::OrderOnly : CEditRecorder::Scope::All);
+    CEditRecorder record = kind ? CEditRecorder(engine, QStringLiteral("Stacking"), CEditRecorder::Scope::OrderOnly)
+                                : CEditRecorder(engine, QStringLiteral("Moveable/Selectable"), CEditRecorder::Scope::All);
     if (kind) {
         engine.Restack(*kind);
     } else if (id == CommandId::MakeAllSelectable || id == CommandId::MakeUnselectable) {
@@ -466,7 +467,7 @@ void CCovermintView::ShowProperties()
     if (std::unique_ptr<CApplyDialog> dialog = CreatePropertiesDialog(*primitive, m_document, this)) {
         // Each Apply is a step of its own; so are edits that took effect at
         // once and were never applied.
-        CEditRecorder record(m_document.Engine(), *primitive);
+        CEditRecorder record(m_document.Engine(), QStringLiteral("Properties"), *primitive);
         connect(dialog.get(), &CApplyDialog::applied, this, [&record] { record.Finish(); });
         dialog->exec();
         record.Finish();

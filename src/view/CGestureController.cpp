@@ -70,7 +70,7 @@ void CGestureController::StartCreation(QPoint viewPoint)
     if (!primitive)
         return;
     engine.DeselectAll();
-    m_creation.emplace(engine, CEditRecorder::Scope::OrderOnly);
+    m_creation.emplace(engine, QStringLiteral("Draw"), CEditRecorder::Scope::OrderOnly);
     engine.Append(primitive);
     engine.MarkModified();
     m_gesturePrimitive = primitive;

@@ -18,7 +18,7 @@ void ApplyColorChoice(CCovermintDoc& document, const ColorChoice& choice)
     d.SetFillColor(choice.fill);
     d.SetHollowFill(choice.hollowFill);
     CDrawingEngine& engine = document.Engine();
-    CEditRecorder record(engine, CEditRecorder::Scope::Selected);
+    CEditRecorder record(engine, QStringLiteral("Colors"), CEditRecorder::Scope::Selected);
     engine.SetSelectedFillColour(choice.fill);
     engine.SetSelectedLineColour(choice.line);
     engine.SetSelectedTextColour(choice.text);
@@ -30,7 +30,7 @@ void ApplyColorChoice(CCovermintDoc& document, const ColorChoice& choice)
 void ApplyPenWidth(CCovermintDoc& document, int width)
 {
     CDrawingDefaults::Instance().SetPenWidth(width);
-    CEditRecorder record(document.Engine(), CEditRecorder::Scope::Selected);
+    CEditRecorder record(document.Engine(), QStringLiteral("Pen Width"), CEditRecorder::Scope::Selected);
     document.Engine().SetSelectedPenWidth(width);
     record.Finish();
     document.UpdateAllViews();
@@ -42,7 +42,7 @@ void ApplyFontChoice(CCovermintDoc& document, const QFont& font, ColorRef textCo
     d.SetFont(SpecFromFont(font, d.Font()));
     d.SetTextColor(textColor);
     CDrawingEngine& engine = document.Engine();
-    CEditRecorder record(engine, CEditRecorder::Scope::Selected);
+    CEditRecorder record(engine, QStringLiteral("Font"), CEditRecorder::Scope::Selected);
     engine.ApplyCurrentFont();
     engine.SetSelectedTextColour(textColor);
     record.Finish();

@@ -3,6 +3,7 @@
 #include "directory/CDirectorySegment.h"
 #include "directory/SegmentSizing.h"
 #include "drawing/CDrawingEngine.h"
+#include "drawing/EditSnapshot.h"
 #include "toolkit/CommandIds.h"
 
 namespace WidthPresetCommands {
@@ -37,7 +38,9 @@ void Apply(CDrawingEngine& engine, int commandId)
     auto* segment = dynamic_cast<CDirectorySegment*>(engine.FirstSelected().get());
     if (!preset || !segment)
         return;
+    CEditRecorder record(engine, QStringLiteral("Column Width"), CEditRecorder::Scope::Selected);
     SegmentSizing::ApplyColumnPreset(*segment, *preset->kind, preset->columns);
+    record.Finish();
     engine.MarkModified();
     engine.UpdateAllViews();
 }

@@ -3,6 +3,7 @@
 #include "ViewFixture.h"
 
 #include "app/DocumentCommands.h"
+#include "cd/CddbTexts.h"
 #include "drawing/CFreehand.h"
 #include "drawing/CTextPrimitive.h"
 #include "drawing/dialogs/CTextEditDialog.h"
@@ -67,6 +68,7 @@ protected:
 struct EditCase
 {
     const char* name;
+    const char* step; // its name in the Undo menu item
     std::function<void()> edit;
 };
 
@@ -76,31 +78,31 @@ TEST_F(UndoEveryEdit, EachEditIsOneStepThatUndoAndRedoRestoreExactly)
 {
     const QString picture = QStringLiteral(COVERMINT_TEST_DATA "/pictures/half.png");
     const std::vector<EditCase> cases = {
-        {"rectangle tool", [this] {
+        {"rectangle tool", "Draw", [this] {
              CCovermintView::SelectTool(CommandId::ToolRectangle);
              Drag(QPoint(700, -100), QPoint(760, -160));
          }},
-        {"add image", [this, &picture] { view->AddImage(picture); }},
-        {"paste", [this] { Edit(CommandId::Copy); Edit(CommandId::Paste); }},
-        {"cut", [this] { Edit(CommandId::Cut); }},
-        {"move to top", [this] { view->OnCommand(CommandId::MoveToTop); }},
-        {"colours and hollow", [this] {
+        {"add image", "Add Image", [this, &picture] { view->AddImage(picture); }},
+        {"paste", "Paste", [this] { Edit(CommandId::Copy); Edit(CommandId::Paste); }},
+        {"cut", "Cut", [this] { Edit(CommandId::Cut); }},
+        {"move to top", "Stacking", [this] { view->OnCommand(CommandId::MoveToTop); }},
+        {"colours and hollow", "Colors", [this] {
              ApplyColorChoice(*doc, {MakeColorRef(1, 2, 3), MakeColorRef(4, 5, 6), MakeColorRef(7, 8, 9), 1});
          }},
-        {"pen width", [this] { view->OnCommand(CommandId::PenSize4); }},
-        {"font", [this] {
+        {"pen width", "Pen Width", [this] { view->OnCommand(CommandId::PenSize4); }},
+        {"font", "Font", [this] {
              Select(text);
              ApplyFontChoice(*doc, QFont(QStringLiteral("Liberation Serif"), 30), MakeColorRef(0, 0, 200));
          }},
-        {"make unmoveable", [this] { view->OnCommand(CommandId::MakeSelectedUnmoveable); }},
-        {"make unselectable", [this] { view->OnCommand(CommandId::MakeUnselectable); }},
-        {"toggle moveable", [this] { view->OnCommand(CommandId::ToggleMoveable); }},
-        {"properties apply", [this] { ApplyProperty("Top", 0.25); }},
-        {"line properties apply", [this] {
+        {"make unmoveable", "Moveable/Selectable", [this] { view->OnCommand(CommandId::MakeSelectedUnmoveable); }},
+        {"make unselectable", "Moveable/Selectable", [this] { view->OnCommand(CommandId::MakeUnselectable); }},
+        {"toggle moveable", "Moveable/Selectable", [this] { view->OnCommand(CommandId::ToggleMoveable); }},
+        {"properties apply", "Properties", [this] { ApplyProperty("Top", 0.25); }},
+        {"line properties apply", "Properties", [this] {
              Select(Engine().Primitives()[1]);
              ApplyProperty("Point2X", 4.5);
          }},
-        {"header", [this] {
+        {"header", "Label Header", [this] {
              WhenModalOpens([](QWidget* dialog) {
                  dialog->findChild<QLineEdit*>(QStringLiteral("Name"))->setText(QStringLiteral("Holiday"));
                  static_cast<QDialog*>(dialog)->accept();
@@ -116,11 +118,13 @@ TEST_F(UndoEveryEdit, EachEditIsOneStepThatUndoAndRedoRestoreExactly)
         const QByteArray after = Dump();
         ASSERT_NE(after, before);
         ASSERT_EQ(UndoCount(), 1);
+        const QString stepText = QStringLiteral("&Undo %1").arg(QLatin1String(c.step));
+        EXPECT_EQ(doc->CommandProcessor().UndoText(), stepText);
         ASSERT_TRUE(doc->Undo());
         EXPECT_EQ(Dump(), before);
         ASSERT_TRUE(doc->Redo());
         EXPECT_EQ(Dump(), after);
-        EXPECT_EQ(doc->CommandProcessor().UndoText(), QStringLiteral("&Undo Move"));
+        EXPECT_EQ(doc->CommandProcessor().UndoText(), stepText);
         // Back to a known state for the next edit, which must find the label
         // and the selection as it expects.
         ASSERT_TRUE(doc->Undo());
@@ -186,4 +190,11 @@ TEST_F(UndoEveryEdit, FortyStepsOfMixedKindsAreKeptAndTheSavedStepIsUnmodified)
     EXPECT_TRUE(doc->IsModified());
     ASSERT_TRUE(doc->Undo());
     EXPECT_FALSE(doc->IsModified());
+
+    // A change undo cannot take back (CDDB texts) leaves the label modified
+    // whatever is undone after it.
+    view->OnCommand(CommandId::PenSize4);
+    StoreCddbTexts(*doc, CCddbTexts{QStringLiteral("Title"), {}, {}, {}});
+    ASSERT_TRUE(doc->Undo());
+    EXPECT_TRUE(doc->IsModified());
 }

@@ -246,7 +246,7 @@ void CDriveInfo::ChooseFont()
         SetSegmentFonts(m_document->Engine(), chosen.pointSize, chosen.faceName, chosen.attributes);
     }
     if (m_document)
-        m_document->SetModifiedFlag();
+        m_document->MarkChangedBeyondUndo();
     RedrawViews();
 }
 
@@ -272,7 +272,7 @@ void CDriveInfo::StoreTreeAndSizes()
         record->SetFreeSpace(m_freeSpace);
         record->SetTotalSpace(m_totalSpace);
     }
-    m_document->SetModifiedFlag();
+    m_document->MarkChangedBeyondUndo();
 }
 
 void CDriveInfo::StoreSettings(const CDirectoryDisplaySettings& settings)

@@ -38,7 +38,7 @@ QLineEdit* CLabelHeader::AddField(QFormLayout* form, const QString& caption, con
 
 void CLabelHeader::accept()
 {
-    CEditRecorder record(m_document.Engine(), CEditRecorder::Scope::All, m_document.HeaderState());
+    CEditRecorder record(m_document.Engine(), QStringLiteral("Label Header"), CEditRecorder::Scope::All, m_document.HeaderState());
     // The order in which the special texts are updated.
     m_document.SetDescription(m_description->text());
     m_document.SetAuthor(m_author->text());

@@ -60,7 +60,7 @@ struct CTextEditDialog::Private
     CTextPrimitive& text;
     CCovermintDoc& document;
     // Each Apply, font choice and special name is one undo step.
-    CEditRecorder record{document.Engine(), text};
+    CEditRecorder record{document.Engine(), QStringLiteral("Text"), text};
     QPlainTextEdit* edit = nullptr;
     QComboBox* justification = nullptr;
     QComboBox* rotation = nullptr;
