@@ -5,14 +5,11 @@
 #include "drawing/CDrawingEngine.h"
 #include "drawing/CRectangle.h"
 #include "drawing/LabelView.h"
+#include "support/ScratchHome.h"
 
-#include <QDir>
-#include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
 #include <QRandomGenerator>
-#include <QSettings>
-#include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 
 namespace {
@@ -135,19 +132,5 @@ BENCHMARK(BM_UndoRedoMove)->Unit(benchmark::kMicrosecond);
 
 int main(int argc, char** argv)
 {
-    // A throw-away home folder and settings, so that the preferences the
-    // first engine loads never touch the user's own.
-    QTemporaryDir scratch;
-    qputenv("XDG_CONFIG_HOME", QDir(scratch.path()).filePath(QStringLiteral("config")).toLocal8Bit());
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    const QString home = QDir(scratch.path()).filePath(QStringLiteral("home"));
-    QDir().mkpath(QDir(home).filePath(QStringLiteral("Templates")));
-    QSettings(QStringLiteral("Covermint"), QStringLiteral("Covermint")).setValue(QStringLiteral("HOMEDIR"), home);
-
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return RunBenchmarksInScratchHome(argc, argv);
 }
