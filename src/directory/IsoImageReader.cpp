@@ -58,6 +58,32 @@ void SetTime(CFileFile& file, const struct tm& recorded)
     file.SetLastWriteTime(qint32(quint32(ticks & 0xffffffffu)), qint32(quint32(ticks >> 32)));
 }
 
+// The library walks a folder's records trusting each record's lengths, and
+// reads past the end of the folder when a damaged record says so. Walk them
+// the way it does first, and leave alone a folder it would overrun.
+bool RecordsStayInside(QFile& image, lsn_t lsn, quint32 size)
+{
+    constexpr qint64 kFixedPart = 33; // a record up to its name
+    const qint64 bytes = (qint64(size) + ISO_BLOCKSIZE - 1) / ISO_BLOCKSIZE * ISO_BLOCKSIZE;
+    if (!image.seek(qint64(lsn) * ISO_BLOCKSIZE))
+        return false;
+    const QByteArray records = image.read(bytes);
+    if (records.size() != bytes)
+        return false;
+    for (qint64 offset = 0; offset < bytes;) {
+        const qint64 length = quint8(records[offset]);
+        if (length == 0) {
+            ++offset;
+            continue;
+        }
+        if (offset + kFixedPart > bytes || offset + length > bytes ||
+            length < kFixedPart + quint8(records[offset + kFixedPart - 1]))
+            return false;
+        offset += length;
+    }
+    return true;
+}
+
 class CIsoWalk
 {
 public:
@@ -70,14 +96,20 @@ public:
 
     // Reads the directory at path into into; level counts from the root's
     // entries (0).
-    void Read(const QByteArray& path, CFileDirectory& into, int level)
+    void Read(const QByteArray& path, lsn_t lsn, quint32 size, CFileDirectory& into, int level)
     {
+        if (!RecordsStayInside(m_image, lsn, size)) {
+            truncated = true;
+            return;
+        }
         ListHandle list(iso9660_ifs_readdir(m_iso, path.constData()));
         if (!list)
             return;
         struct Pending
         {
             QByteArray path;
+            lsn_t lsn;
+            quint32 size;
             CFileDirectory* node;
         };
         std::vector<Pending> subdirectories;
@@ -95,7 +127,7 @@ public:
             if (entry->type == iso9660_stat_s::_STAT_DIR) {
                 CFileDirectory* sub = into.AddDirectory(name);
                 if (Descendable(*entry, raw, level))
-                    subdirectories.push_back({path + raw + '/', sub});
+                    subdirectories.push_back({path + raw + '/', entry->lsn, entry->size, sub});
                 continue;
             }
             CFileFile* file = into.AddFile(name);
@@ -107,7 +139,7 @@ public:
             }
         }
         for (const Pending& sub : subdirectories)
-            Read(sub.path, *sub.node, level + 1);
+            Read(sub.path, sub.lsn, sub.size, *sub.node, level + 1);
     }
 
 private:
@@ -135,12 +167,12 @@ private:
     std::set<lsn_t> m_seen;
 };
 
-bool RootHasRockRidge(iso9660_t* iso, qint64 maxDirectoryBytes)
+bool RootHasRockRidge(iso9660_t* iso, QFile& image, qint64 maxDirectoryBytes)
 {
     // The library allocates a folder's whole recorded size before reading
     // it: a damaged root record must not decide how much that is.
     StatHandle root(iso9660_ifs_stat(iso, "/"));
-    if (!root || root->size > maxDirectoryBytes)
+    if (!root || root->size > maxDirectoryBytes || !RecordsStayInside(image, root->lsn, root->size))
         return false;
     ListHandle list(iso9660_ifs_readdir(iso, "/"));
     if (!list)
@@ -155,11 +187,11 @@ bool RootHasRockRidge(iso9660_t* iso, qint64 maxDirectoryBytes)
 
 // Images with Rock Ridge keep it in the primary tree; Joliet names live in
 // a tree of their own. The first that gives names wins.
-IsoHandle OpenWithBestNames(const QByteArray& path, qint64 maxDirectoryBytes, bool* plainNames)
+IsoHandle OpenWithBestNames(const QByteArray& path, QFile& image, qint64 maxDirectoryBytes, bool* plainNames)
 {
     *plainNames = false;
     IsoHandle rockRidge(iso9660_open_ext(path.constData(), ISO_EXTENSION_ROCK_RIDGE));
-    if (!rockRidge || RootHasRockRidge(rockRidge.get(), maxDirectoryBytes))
+    if (!rockRidge || RootHasRockRidge(rockRidge.get(), image, maxDirectoryBytes))
         return rockRidge;
     IsoHandle joliet(iso9660_open_ext(path.constData(), ISO_EXTENSION_JOLIET_LEVEL1 | ISO_EXTENSION_JOLIET_LEVEL2 |
                                                             ISO_EXTENSION_JOLIET_LEVEL3));
@@ -221,17 +253,16 @@ IsoImageTree ReadIsoImage(const QString& path, const IsoReadLimits& limits)
         result.error = QStringLiteral("%1 is not an ISO 9660 disc image.").arg(path);
         return result;
     }
-    bool plainNames = true;
-    const QByteArray localPath = QFile::encodeName(path);
-    IsoHandle iso = OpenWithBestNames(localPath, limits.maxDirectoryBytes, &plainNames);
-    StatHandle rootStat(iso ? iso9660_ifs_stat(iso.get(), "/") : nullptr);
-    if (!rootStat || rootStat->type != iso9660_stat_s::_STAT_DIR) {
-        result.error = QStringLiteral("The disc image %1 is damaged: its root folder cannot be read.").arg(path);
-        return result;
-    }
     QFile image(path);
     if (!image.open(QIODevice::ReadOnly)) {
         result.error = QStringLiteral("The disc image %1 cannot be opened: %2").arg(path, image.errorString());
+        return result;
+    }
+    bool plainNames = true;
+    IsoHandle iso = OpenWithBestNames(QFile::encodeName(path), image, limits.maxDirectoryBytes, &plainNames);
+    StatHandle rootStat(iso ? iso9660_ifs_stat(iso.get(), "/") : nullptr);
+    if (!rootStat || rootStat->type != iso9660_stat_s::_STAT_DIR) {
+        result.error = QStringLiteral("The disc image %1 is damaged: its root folder cannot be read.").arg(path);
         return result;
     }
     result.totalBytes = image.size();
@@ -239,7 +270,7 @@ IsoImageTree ReadIsoImage(const QString& path, const IsoReadLimits& limits)
     result.root = std::make_unique<CFileDirectory>(result.volumeLabel);
     CIsoWalk walk(iso.get(), limits, image, plainNames, rootStat->lsn);
     if (rootStat->size <= limits.maxDirectoryBytes)
-        walk.Read("/", *result.root, 0);
+        walk.Read("/", rootStat->lsn, rootStat->size, *result.root, 0);
     else
         walk.truncated = true;
     result.truncated = walk.truncated;

@@ -198,8 +198,12 @@ TEST_F(IsoImage, DamagedImagesFailOrStopCleanly)
     ASSERT_GT(record, rootLsn * 2048);
     loop.replace(record + 2, 8, rootExtent);
 
-    const QStringList lines = {"not an image", "cut after descriptors", "loop"};
-    const std::vector<QByteArray> images = {QByteArray(40000, 'x'), bytes.left(19 * 2048), loop};
+    // The root folder's last byte starts a record that runs past the folder.
+    QByteArray overrun = bytes;
+    overrun[rootLsn * 2048 + 2047] = char(48);
+
+    const QStringList lines = {"not an image", "cut after descriptors", "loop", "overrun"};
+    const std::vector<QByteArray> images = {QByteArray(40000, 'x'), bytes.left(19 * 2048), loop, overrun};
     for (size_t i = 0; i < images.size(); ++i) {
         SCOPED_TRACE(lines[i].toStdString());
         const QString path = s_dir->filePath(QStringLiteral("damaged%1.iso").arg(i));
@@ -220,6 +224,10 @@ TEST_F(IsoImage, DamagedImagesFailOrStopCleanly)
     const IsoImageTree looped = ReadIsoImage(s_dir->filePath(QStringLiteral("damaged2.iso")));
     ASSERT_TRUE(looped.ok);
     EXPECT_TRUE(looped.truncated);
+    const IsoImageTree overrunning = ReadIsoImage(s_dir->filePath(QStringLiteral("damaged3.iso")));
+    ASSERT_TRUE(overrunning.ok);
+    EXPECT_TRUE(overrunning.truncated);
+    EXPECT_TRUE(overrunning.root->Children().empty());
 }
 
 } // namespace
