@@ -36,13 +36,24 @@ std::shared_ptr<CPrimitive> MakeShape(int i, CDrawingEngine& engine)
     return shape;
 }
 
+// An empty label in a view of 1000 x 750 pixels, with the selection tool.
+struct ShownLabel
+{
+    ShownLabel()
+    {
+        CDrawingDefaults::Instance().currentTool = Tool::Selection;
+        view.resize(1000, 750);
+        view.show();
+    }
+    CCovermintDoc doc;
+    CCovermintView view{doc};
+};
+
 void BM_DragSelectionStep(benchmark::State& state)
 {
-    CDrawingDefaults::Instance().currentTool = Tool::Selection;
-    CCovermintDoc doc;
-    CCovermintView view(doc);
-    view.resize(1000, 750);
-    view.show();
+    ShownLabel shown;
+    CCovermintDoc& doc = shown.doc;
+    CCovermintView& view = shown.view;
     CDrawingEngine& engine = doc.Engine();
     for (int i = 0; i < 999; ++i) {
         auto shape = MakeShape(i, engine);
@@ -79,11 +90,9 @@ enum class RepaintAfter { Nothing, DragOfTopShape, ChangeAnywhere };
 // change the view is told of through the document (all drawn again).
 void BM_Repaint100k(benchmark::State& state, RepaintAfter change)
 {
-    CDrawingDefaults::Instance().currentTool = Tool::Selection;
-    CCovermintDoc doc;
-    CCovermintView view(doc);
-    view.resize(1000, 750);
-    view.show();
+    ShownLabel shown;
+    CCovermintDoc& doc = shown.doc;
+    CCovermintView& view = shown.view;
     CDrawingEngine& engine = doc.Engine();
     for (int i = 0; i < 100000; ++i)
         engine.Append(MakeShape(i, engine));

@@ -42,17 +42,26 @@ bool CRenderedPageCache::BelowStillDrawn(const CDrawingEngine& engine) const
     return true;
 }
 
+void CRenderedPageCache::RenderRange(QPainter& painter, CDrawingEngine& engine, const Placement& placement,
+                                     std::size_t from, std::size_t to)
+{
+    painter.save();
+    painter.translate(-placement.scroll.x(), -placement.scroll.y());
+    painter.scale(placement.pixelsPerUnitX, -placement.pixelsPerUnitY);
+    RenderOptions options;
+    options.pageSize = placement.pageSize;
+    options.from = from;
+    options.to = to;
+    engine.Render(painter, options);
+    painter.restore();
+}
+
 void CRenderedPageCache::RenderInto(QImage& image, CDrawingEngine& engine, const Placement& placement,
                                     const QRect& area) const
 {
     QPainter painter(&image);
     painter.setClipRect(area);
-    painter.translate(-placement.scroll.x(), -placement.scroll.y());
-    painter.scale(placement.pixelsPerUnitX, -placement.pixelsPerUnitY);
-    RenderOptions options;
-    options.pageSize = placement.pageSize;
-    options.to = m_below.size();
-    engine.Render(painter, options);
+    RenderRange(painter, engine, placement, 0, m_below.size());
 }
 
 void CRenderedPageCache::Rebuild(CDrawingEngine& engine, const Placement& placement)
@@ -98,12 +107,5 @@ void CRenderedPageCache::Paint(QPainter& painter, CDrawingEngine& engine, const 
 
     if (m_below.size() == engine.Primitives().size())
         return;
-    painter.save();
-    painter.translate(-placement.scroll.x(), -placement.scroll.y());
-    painter.scale(placement.pixelsPerUnitX, -placement.pixelsPerUnitY);
-    RenderOptions options;
-    options.pageSize = placement.pageSize;
-    options.from = m_below.size();
-    engine.Render(painter, options);
-    painter.restore();
+    RenderRange(painter, engine, placement, m_below.size(), SIZE_MAX);
 }

@@ -54,6 +54,9 @@ private:
     static std::size_t FirstLive(const CDrawingEngine& engine);
     static Entry EntryOf(const CPrimitive& primitive);
     bool BelowStillDrawn(const CDrawingEngine& engine) const;
+    // Draws the primitives at [from, to) as placed (the paper with them from 0).
+    static void RenderRange(QPainter& painter, CDrawingEngine& engine, const Placement& placement, std::size_t from,
+                            std::size_t to);
     void RenderInto(QImage& image, CDrawingEngine& engine, const Placement& placement, const QRect& area) const;
     void Rebuild(CDrawingEngine& engine, const Placement& placement);
     void Scroll(CDrawingEngine& engine, const Placement& placement);
