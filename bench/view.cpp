@@ -7,6 +7,8 @@
 #include "drawing/DrawingDefaults.h"
 #include "view/CCovermintView.h"
 
+#include "support/ScratchHome.h"
+
 #include <QApplication>
 #include <QImage>
 #include <QMouseEvent>
@@ -128,11 +130,5 @@ BENCHMARK_CAPTURE(BM_Repaint100k, change_anywhere, RepaintAfter::ChangeAnywhere)
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return RunBenchmarksInScratchHome<QApplication>(argc, argv);
 }
