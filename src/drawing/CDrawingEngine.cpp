@@ -467,7 +467,7 @@ void CDrawingEngine::Render(QPainter& painter, const RenderOptions& options)
     PrintingScope scope(m_zoomOverride, m_printing, options.printing);
     static quint64 renderPasses = 0;
     m_renderPass = ++renderPasses;
-    if (!options.printing) {
+    if (!options.printing && options.from == 0) {
         painter.save();
         painter.resetTransform();
         const QPaintDevice* device = painter.device();
@@ -478,7 +478,9 @@ void CDrawingEngine::Render(QPainter& painter, const RenderOptions& options)
     // The screen draws only what can show; printing draws everything, as
     // drawing also measures texts.
     const QRectF visible = options.printing ? QRectF() : VisibleArea(painter);
-    for (const PrimitivePtr& p : m_primitives) {
+    const std::size_t end = std::min(options.to, m_primitives.size());
+    for (std::size_t i = options.from; i < end; ++i) {
+        const PrimitivePtr& p = m_primitives[i];
         if (!options.printing && !MayPaintInside(*this, *p, visible))
             continue;
         painter.save();

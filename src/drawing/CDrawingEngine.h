@@ -11,6 +11,7 @@
 
 #include <QSize>
 #include <QStringList>
+#include <cstdint>
 #include <memory>
 #include <vector>
 
@@ -24,6 +25,10 @@ struct RenderOptions
     bool printing = false;
     // Screen only: page size in label units for the outline and drop shadow.
     QSize pageSize{850, 1100};
+    // The primitives drawn are those at stacking positions [from, to); the
+    // paper is drawn under them only from the bottom (from == 0).
+    std::size_t from = 0;
+    std::size_t to = SIZE_MAX;
 };
 
 class CDrawingEngine

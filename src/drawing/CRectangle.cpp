@@ -6,6 +6,7 @@
 #include "drawing/PensAndFonts.h"
 #include "drawing/DrawingDefaults.h"
 
+#include <QPaintEngine>
 #include <QPainter>
 #include <QPolygonF>
 #include <cmath>
@@ -38,6 +39,22 @@ StatusBox StatusBoxOf(const LRect& r)
     const int b = std::abs(r.bottom);
     return {r.MinX(), std::min(a, b), r.MaxX(), std::max(a, b)};
 }
+// The SVG writer writes the whole painter state out at every change and at
+// every restore, twice for each fillRect: there a shape's fills are drawn
+// as one batch in one state. Elsewhere fillRect stays, which the raster
+// engine turns into exact pixel spans.
+bool WritesStateAtEveryChange(QPainter& painter)
+{
+    return painter.paintEngine() && painter.paintEngine()->type() == QPaintEngine::SVG;
+}
+
+void FillInOneState(QPainter& painter, const QRectF* rects, int count, const QBrush& brush)
+{
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(brush);
+    painter.drawRects(rects, count);
+}
+
 // The outline of a box in the painter's pen. A wide pen is filled as four
 // bands, several times faster than stroking four segments, with square
 // corners; a cosmetic pen is stroked.
@@ -53,12 +70,17 @@ void DrawFrame(QPainter& painter, QPoint v1, QPoint v2)
     const double w = pen.widthF();
     const double h = w / 2.0;
     const QBrush ink = pen.brush();
-    painter.fillRect(QRectF(box.left() - h, box.top() - h, box.width() + w, w), ink);
-    painter.fillRect(QRectF(box.left() - h, box.bottom() - h, box.width() + w, w), ink);
-    if (box.height() > w) {
-        painter.fillRect(QRectF(box.left() - h, box.top() + h, w, box.height() - w), ink);
-        painter.fillRect(QRectF(box.right() - h, box.top() + h, w, box.height() - w), ink);
+    const QRectF bands[] = {QRectF(box.left() - h, box.top() - h, box.width() + w, w),
+                            QRectF(box.left() - h, box.bottom() - h, box.width() + w, w),
+                            QRectF(box.left() - h, box.top() + h, w, box.height() - w),
+                            QRectF(box.right() - h, box.top() + h, w, box.height() - w)};
+    const int count = box.height() > w ? 4 : 2;
+    if (WritesStateAtEveryChange(painter)) {
+        FillInOneState(painter, bands, count, ink);
+        return;
     }
+    for (int i = 0; i < count; ++i)
+        painter.fillRect(bands[i], ink);
 }
 // Points per quarter turn of a curved corner are bounded whatever its size.
 constexpr int kMaxQuarterSteps = 512;
@@ -184,8 +206,14 @@ int CRectangle::Draw(QPainter& painter)
 
 void CRectangle::DrawShape(QPainter& painter, QPoint v1, QPoint v2)
 {
-    if (!m_hollowFill)
+    if (!m_hollowFill && WritesStateAtEveryChange(painter)) {
+        const QPen pen = painter.pen();
+        const QRectF interior(NormalizedViewRect(v1, v2));
+        FillInOneState(painter, &interior, 1, ColorOf(m_fillColor));
+        painter.setPen(pen);
+    } else if (!m_hollowFill) {
         painter.fillRect(NormalizedViewRect(v1, v2), ColorOf(m_fillColor));
+    }
     DrawFrame(painter, v1, v2);
 }
 

@@ -13,6 +13,7 @@
 #include <QVector>
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <utility>
 #include <vector>
 
@@ -58,11 +59,57 @@ std::pair<int, int> VisibleLines(const QPainter& painter, int lineSpacing, int c
     return {from, int(std::clamp(last, double(from), double(count)))};
 }
 
-QStringList SplitLines(QString text)
+// Label units on either side of the origin that any page can show (100
+// inches, more than any paper): lines lying wholly outside them are counted
+// but neither measured nor drawn, and a line is cut where it leaves them, so a
+// text of many megabytes costs about what a page of it costs.
+constexpr int kPageReach = 10000;
+// Long lines are measured in growing prefixes of at least this many
+// characters until one passes the reach.
+constexpr qsizetype kMeasureChunk = 4096;
+
+QString WithUnixBreaks(QString text)
 {
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    return text.split(QLatin1Char('\n'));
+    return text;
+}
+
+// The line, or the first part of it that already runs further than reach
+// view units; a line within reach is measured whole, as always.
+QString LineWithinReach(const QString& line, const QFontMetrics& metrics, qint64 reach)
+{
+    if (reach <= 0)
+        return QString();
+    for (qsizetype length = kMeasureChunk; length < line.size(); length *= 2) {
+        const QString part = line.left(length);
+        if (metrics.horizontalAdvance(part) > reach)
+            return part;
+    }
+    return line;
+}
+
+// Where the lines of a text turned by turn and anchored at anchor lie, in
+// view units: the distance of the first line's near edge from the origin
+// along the direction the lines stack in, and how far its lines may run
+// before they leave what a page can show.
+struct LinePlacement
+{
+    qint64 stackStart;
+    qint64 runReach;
+};
+
+LinePlacement PlaceLines(QPoint anchor, int turn, const CDrawingEngine& engine)
+{
+    const qint64 x = engine.ToView(anchor.x());
+    const qint64 y = engine.ToView(anchor.y());
+    const qint64 reach = engine.ToView(kPageReach);
+    switch (turn) {
+    case 90: return {x, reach - y};
+    case 180: return {y, reach + x};
+    case 270: return {-x, reach + y};
+    default: return {-y, reach - x};
+    }
 }
 
 // A tab becomes blanks up to the next stop (eight blanks apart): the PDF
@@ -129,9 +176,16 @@ struct CTextPrimitive::Layout
     std::vector<double> decorationOffsets; // below each line's top
     double decorationThickness = 0;
 
-    bool Matches(const QString& t, const FontSpec& s, int z) const
+    // Lines [firstLine, firstLine + lines.size()) of lineCount were measured;
+    // all of them, uncut, when whole (the anchor then does not matter).
+    int firstLine = 0;
+    int lineCount = 0;
+    bool whole = true;
+    QPoint anchor;
+
+    bool Matches(const QString& t, const FontSpec& s, int z, QPoint a) const
     {
-        return zoom == z && fontSpec == s && text == t;
+        return zoom == z && fontSpec == s && (whole || anchor == a) && text == t;
     }
 };
 
@@ -166,7 +220,7 @@ void CTextPrimitive::Assign(const CPrimitive& other)
 
 std::shared_ptr<const CTextPrimitive::Layout> CTextPrimitive::LayoutFor(const QString& shown, int zoom)
 {
-    if (m_layout && m_layout->Matches(shown, m_font, zoom))
+    if (m_layout && m_layout->Matches(shown, m_font, zoom, m_anchor))
         return m_layout;
 
     ++g_measureCount;
@@ -188,9 +242,26 @@ std::shared_ptr<const CTextPrimitive::Layout> CTextPrimitive::LayoutFor(const QS
     if (layout->font.strikeOut())
         layout->decorationOffsets.push_back(metrics.ascent() - metrics.strikeOutPos());
     layout->decorationThickness = std::max(1, metrics.lineWidth());
+    const QString all = WithUnixBreaks(shown);
+    layout->lineCount = int(std::min<qsizetype>(all.count(QLatin1Char('\n')) + 1, std::numeric_limits<int>::max()));
+    layout->anchor = m_anchor;
+    const qint64 spacing = std::max(1, layout->lineSpacing);
+    const qint64 pageReach = m_owner->ToView(kPageReach);
+    const LinePlacement place = PlaceLines(m_anchor, QuarterTurn(m_font.rotation), *m_owner);
+    layout->firstLine = int(std::clamp<qint64>((-pageReach - place.stackStart) / spacing - 1, 0, layout->lineCount));
+    const int endLine = int(std::clamp<qint64>((pageReach - place.stackStart) / spacing + 1, layout->firstLine,
+                                               layout->lineCount));
+    qsizetype start = 0;
+    for (int i = 0; i < layout->firstLine; ++i)
+        start = all.indexOf(QLatin1Char('\n'), start) + 1;
     int width = 0;
-    for (const QString& text : SplitLines(shown)) {
-        const QString line = ExpandTabs(text, metrics);
+    for (int i = layout->firstLine; i < endLine; ++i) {
+        const qsizetype end = all.indexOf(QLatin1Char('\n'), start);
+        const QString text = all.mid(start, end < 0 ? -1 : end - start);
+        start = end + 1;
+        const QString cut = LineWithinReach(text, metrics, place.runReach);
+        layout->whole = layout->whole && cut.size() == text.size();
+        const QString line = ExpandTabs(cut, metrics);
         QStaticText staticLine(line);
         staticLine.setTextFormat(Qt::PlainText);
         staticLine.setPerformanceHint(QStaticText::AggressiveCaching);
@@ -198,7 +269,9 @@ std::shared_ptr<const CTextPrimitive::Layout> CTextPrimitive::LayoutFor(const QS
         layout->widths.push_back(metrics.horizontalAdvance(line));
         width = std::max(width, layout->widths.back());
     }
-    layout->size = QSize(width, layout->lineSpacing * int(layout->lines.size()));
+    layout->whole = layout->whole && layout->firstLine == 0 && endLine == layout->lineCount;
+    layout->size = QSize(width, int(std::min<qint64>(qint64(layout->lineSpacing) * layout->lineCount,
+                                                     std::numeric_limits<int>::max())));
     m_layout = std::move(layout);
     return m_layout;
 }
@@ -239,14 +312,16 @@ int CTextPrimitive::Draw(QPainter& painter)
     painter.setFont(layout->glyphFont);
     painter.setPen(ColorOf(m_textColor));
     painter.setBackgroundMode(Qt::TransparentMode);
-    const auto [first, last] = VisibleLines(painter, layout->lineSpacing, int(layout->lines.size()));
+    const auto [shownFirst, shownLast] = VisibleLines(painter, layout->lineSpacing, layout->lineCount);
+    const int first = std::max(shownFirst, layout->firstLine) - layout->firstLine;
+    const int last = std::min(shownLast - layout->firstLine, int(layout->lines.size()));
     for (int i = first; i < last; ++i) {
         int x = 0;
         if (m_font.justification == FontSpec::JustifyRight)
             x = size.width() - layout->widths[i];
         else if (m_font.justification == FontSpec::JustifyCenter)
             x = (size.width() - layout->widths[i]) / 2;
-        const int top = i * layout->lineSpacing;
+        const int top = (layout->firstLine + i) * layout->lineSpacing;
         painter.drawStaticText(QPointF(x, top), layout->lines[i]);
         for (const double offset : layout->decorationOffsets)
             painter.fillRect(QRectF(x, top + offset - layout->decorationThickness / 2, layout->widths[i],

@@ -6,5 +6,7 @@ class ILabelView
 public:
     virtual ~ILabelView() = default;
     virtual int ZoomPercent() const = 0;
+    // erase: anything may have changed; otherwise only what a mouse or key
+    // gesture moves, selects or creates.
     virtual void InvalidateView(bool erase) = 0;
 };

@@ -4,6 +4,7 @@
 
 #include "document/CCovermintDoc.h"
 #include "export/PrintRendering.h"
+#include "export/SvgCompaction.h"
 
 #include <QBuffer>
 #include <QFileInfo>
@@ -58,16 +59,21 @@ bool RenderSvg(CCovermintDoc& document, QIODevice& out)
 {
     const QSize page = document.PageSize();
     QSvgGenerator generator;
-    generator.setOutputDevice(&out);
     generator.setSize(page);
     generator.setViewBox(QRect(QPoint(0, 0), page));
     generator.setResolution(100);
     generator.setTitle(document.Header().name);
+    QBuffer written;
+    written.open(QIODevice::WriteOnly);
+    generator.setOutputDevice(&written);
     QPainter painter;
     if (!painter.begin(&generator))
         return false;
     RenderAsPrinted(document, painter, 100, 100);
-    return painter.end();
+    if (!painter.end())
+        return false;
+    const QByteArray compact = CompactSvgGroups(written.data());
+    return out.write(compact) == compact.size();
 }
 
 } // namespace

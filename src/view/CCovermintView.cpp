@@ -79,10 +79,10 @@ CCovermintView::~CCovermintView()
     m_document.RemoveView(this);
 }
 
-void CCovermintView::InvalidateView(bool)
+void CCovermintView::InvalidateView(bool erase)
 {
-    // The viewport is painted whole over white paper, so erasing first
-    // would add nothing but flicker.
+    if (erase)
+        m_pageCache.Invalidate();
     viewport()->update();
 }
 
@@ -114,14 +114,14 @@ void CCovermintView::SetZoom(int zoomPercent)
 {
     m_zoom = zoomPercent;
     UpdateScrollSizes();
-    viewport()->update();
+    InvalidateView(true);
 }
 
 void CCovermintView::OnPageSizeRefresh()
 {
     m_document.RefreshPageSize();
     UpdateScrollSizes();
-    viewport()->update();
+    InvalidateView(true);
 }
 
 void CCovermintView::UpdateScrollSizes()
@@ -141,14 +141,15 @@ void CCovermintView::UpdateScrollSizes()
 
 void CCovermintView::PaintViewport(QPainter& painter)
 {
-    painter.save();
-    painter.translate(-horizontalScrollBar()->value(), -verticalScrollBar()->value());
-    painter.scale(PixelsPerUnitX(), -PixelsPerUnitY());
-    RenderOptions options;
-    options.printing = false;
-    options.pageSize = m_document.PageSize();
-    m_document.Engine().Render(painter, options);
-    painter.restore();
+    CRenderedPageCache::Placement placement;
+    placement.viewportSize = viewport()->size();
+    placement.scroll = QPoint(horizontalScrollBar()->value(), verticalScrollBar()->value());
+    placement.pixelsPerUnitX = PixelsPerUnitX();
+    placement.pixelsPerUnitY = PixelsPerUnitY();
+    placement.devicePixelRatio = viewport()->devicePixelRatioF();
+    placement.zoom = m_zoom;
+    placement.pageSize = m_document.PageSize();
+    m_pageCache.Paint(painter, m_document.Engine(), placement);
 }
 
 void CCovermintView::paintEvent(QPaintEvent*)
@@ -257,7 +258,7 @@ void CCovermintView::OpenEditorFor(const PrimitivePtr& primitive)
     if (auto* text = dynamic_cast<CTextPrimitive*>(primitive.get())) {
         CTextEditDialog dialog(*text, m_document, this);
         dialog.exec();
-        viewport()->update();
+        InvalidateView(true);
     } else if (primitive && primitive->IsDirectorySegment()) {
         emit directorySegmentActivated(primitive.get());
     }
@@ -281,7 +282,7 @@ void CCovermintView::ShowContextMenu(QPoint viewPoint, QPoint globalPos)
     // on it; unless it was made selectable it must not stay selected.
     if (!target->primitive->IsSelectable())
         target->primitive->SetSelected(0);
-    viewport()->update();
+    InvalidateView(true);
 }
 
 void CCovermintView::keyPressEvent(QKeyEvent* event)
@@ -424,7 +425,7 @@ bool CCovermintView::OnSelectionCommand(int id)
         ToggleSelectedFlag(id);
     }
     record.Finish();
-    viewport()->update();
+    InvalidateView(true);
     return true;
 }
 
@@ -472,7 +473,7 @@ void CCovermintView::ShowProperties()
         dialog->exec();
         record.Finish();
     }
-    viewport()->update();
+    InvalidateView(true);
 }
 
 void CCovermintView::ChooseColors()

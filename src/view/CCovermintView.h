@@ -16,6 +16,7 @@
 #include "drawing/CPrimitive.h"
 #include "drawing/LabelView.h"
 #include "view/CGestureController.h"
+#include "view/RenderedPageCache.h"
 
 #include <QAbstractScrollArea>
 
@@ -59,7 +60,8 @@ public:
     // Viewport pixels <-> view units (label units after zoom, y upward).
     QPoint PixelToView(QPoint pixel) const;
     QPoint ViewToPixel(QPoint viewPoint) const;
-    // Draws what the viewport shows: white paper, page outline, primitives.
+    // Draws what the viewport shows: white paper, page outline, primitives
+    // (unchanged ones from the rendered-page cache).
     void PaintViewport(QPainter& painter);
 
 signals:
@@ -111,4 +113,5 @@ private:
     CGestureController m_gestures;
     int m_zoom = 100;
     bool m_placed = false;
+    CRenderedPageCache m_pageCache;
 };

@@ -477,6 +477,33 @@ TEST_F(TextTest, OddSizesFacesRotationsAndHugeTextDrawSensibly)
     EXPECT_GT(turned.right(), 570);
 }
 
+// Texts far longer than a page show the same pixels as the part of them that
+// fits, and what lies beyond the reach of any page is not measured: the box
+// is that of the part.
+TEST_F(TextTest, HugeTextsShowWhatTheirVisiblePartAloneShows)
+{
+    CDrawingEngine engine;
+    const QString page = QStringLiteral("The quick brown fox 0123456789\r\n").repeated(40);
+    // Measured in steps of 4,096 characters, the first of which is already
+    // wider than any page.
+    const QString wide = QString(4096, QLatin1Char('W')) + QStringLiteral("\r\n");
+    const struct
+    {
+        const char* name;
+        QString visible, huge;
+    } cases[] = {
+        {"300,000 lines more", page, page + QStringLiteral("more\n").repeated(300000)},
+        {"a line of 3 million characters", wide + page, QString(3000000, QLatin1Char('W')) + QStringLiteral("\r\n") + page},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        auto visible = MakeText(engine, c.visible, QPoint(0, 0));
+        auto huge = MakeText(engine, c.huge, QPoint(0, 0));
+        EXPECT_EQ(DrawAlone(*huge), DrawAlone(*visible));
+        EXPECT_EQ(BoxSize(*huge).width(), BoxSize(*visible).width());
+    }
+}
+
 TEST_F(TextTest, CurrentDateTextIsRewrittenAtEveryDrawing)
 {
     CDrawingEngine engine;
