@@ -1,17 +1,29 @@
-// A label file: load, save, load the saved file and save again. Whatever
+// A label file: load, save, load what was saved and save again. Whatever
 // loads must survive its own save unchanged.
 #include "FuzzSupport.h"
 
 #include "document/CCovermintDoc.h"
 #include "document/LabelFile.h"
 
+#include <QBuffer>
+
 namespace {
 
-QByteArray SavedBytes(CCovermintDoc& document, const QString& path)
+bool ReadBytes(CCovermintDoc& document, QByteArray bytes)
 {
-    if (!LabelFile::Store(document, path))
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::ReadOnly);
+    return LabelFile::Read(document, buffer, QStringLiteral("input")).ok;
+}
+
+QByteArray SavedBytes(CCovermintDoc& document)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    if (!LabelFile::Store(document, buffer))
         __builtin_trap(); // a loaded label that cannot be saved
-    return Fuzz::ReadFileOrTrap(path);
+    return bytes;
 }
 
 } // namespace
@@ -19,18 +31,15 @@ QByteArray SavedBytes(CCovermintDoc& document, const QString& path)
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     Fuzz::Initialize();
-    const QString input = Fuzz::WriteScratchFile(QStringLiteral("input.cla"), data, size);
     CCovermintDoc first;
-    if (!first.Load(input))
+    if (!ReadBytes(first, QByteArray::fromRawData(reinterpret_cast<const char*>(data), qsizetype(size))))
         return 0;
-    const QString once = Fuzz::ScratchFolder() + QStringLiteral("/once.cla");
-    const QByteArray savedOnce = SavedBytes(first, once);
+    const QByteArray savedOnce = SavedBytes(first);
 
     CCovermintDoc second;
-    if (!second.Load(once))
+    if (!ReadBytes(second, savedOnce))
         __builtin_trap(); // our own file does not load
-    const QByteArray savedTwice = SavedBytes(second, Fuzz::ScratchFolder() + QStringLiteral("/twice.cla"));
-    if (savedOnce != savedTwice)
+    if (SavedBytes(second) != savedOnce)
         __builtin_trap();
     return 0;
 }

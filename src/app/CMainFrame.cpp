@@ -52,18 +52,6 @@ QString StatusTip(const CommandInfo& info)
     return QString::fromUtf8(info.prompt).section(QLatin1Char('\n'), 0, 0);
 }
 
-bool IsAppCommand(int id)
-{
-    switch (id) {
-    case New: case Open: case PrintSetup: case Exit: case HelpContents: case About: case TipOfTheDay:
-    case LinkCddbHome: case LinkCddbBrowser: case LinkHome1: case LinkHome2: case LinkMail:
-    case CddbRegistration:
-        return true;
-    default:
-        return false;
-    }
-}
-
 // Tools that need a label: the others only choose what the next press draws.
 bool ToolNeedsLabel(int id)
 {
@@ -382,17 +370,50 @@ void CMainFrame::OnWorkspaceTabChanged(int index)
 
 // -- commands
 
+std::span<const CommandRoute<CMainFrame>> CMainFrame::Routes()
+{
+    using Frame = CMainFrame;
+    const auto app = [](Frame& frame, int id) { frame.m_app.OnCommand(id); };
+    const auto hasLabel = [](const Frame& frame, int) { return frame.ActiveFrame() != nullptr; };
+    // Commands on the active label run only while they are enabled, so there is one then.
+    static const CommandRoute<Frame> routes[] = {
+        {New, nullptr, app}, {Open, nullptr, app}, {PrintSetup, nullptr, app}, {Exit, nullptr, app},
+        {HelpContents, nullptr, app}, {About, nullptr, app}, {TipOfTheDay, nullptr, app},
+        {LinkCddbHome, nullptr, app}, {LinkCddbBrowser, nullptr, app}, {LinkHome1, nullptr, app},
+        {LinkHome2, nullptr, app}, {LinkMail, nullptr, app}, {CddbRegistration, nullptr, app},
+        {0, CommandTable::IsToolCommand, [](Frame&, int id) { CCovermintView::SelectTool(id); },
+         [](const Frame& frame, int id) {
+             if (CChildFrame* active = frame.ActiveFrame())
+                 return active->View().IsCommandEnabled(id);
+             return !ToolNeedsLabel(id) && CCovermintView::IsToolAvailable(id);
+         }},
+        {WindowCascade, nullptr, [](Frame& frame, int) { frame.m_mdi->cascadeSubWindows(); }, hasLabel},
+        {WindowTile, nullptr, [](Frame& frame, int) { frame.m_mdi->tileSubWindows(); }, hasLabel},
+        {WindowArrange, nullptr, [](Frame& frame, int) { frame.ArrangeIcons(); }, hasLabel},
+        {Close, nullptr, [](Frame& frame, int) { frame.ActiveFrame()->close(); }, hasLabel},
+        {Save, nullptr, [](Frame& frame, int) { frame.m_app.Saver().Save(frame.ActiveFrame()->Document()); }, hasLabel},
+        {SaveAs, nullptr, [](Frame& frame, int) { frame.m_app.Saver().SaveAs(frame.ActiveFrame()->Document()); }, hasLabel},
+        {ConnectToCddb, nullptr,
+         [](Frame& frame, int) { CddbCommands::ConnectToCddb(frame.ActiveFrame()->Document(), &frame); }, hasLabel},
+        {BatchUpdate, nullptr, [](Frame& frame, int) { BatchCommand::Execute(*frame.ActiveFrame(), &frame); }, hasLabel},
+        {0, CCovermintView::HandlesCommand, [](Frame& frame, int id) { frame.ActiveFrame()->View().OnCommand(id); },
+         [](const Frame& frame, int id) { return frame.ActiveFrame() && frame.ActiveFrame()->View().IsCommandEnabled(id); }},
+        {0, DocumentCommands::Handles,
+         [](Frame& frame, int id) { DocumentCommands::Execute(frame.ActiveFrame()->Document(), id, &frame); },
+         [](const Frame& frame, int id) {
+             return frame.ActiveFrame() && DocumentCommands::IsEnabled(frame.ActiveFrame()->Document(), id);
+         }},
+    };
+    return routes;
+}
+
 void CMainFrame::OnCommand(int id)
 {
     // A shortcut can arrive in the middle of a drag.
     if (CChildFrame* frame = ActiveFrame())
         frame->View().FinishGesture();
-    if (IsAppCommand(id))
-        m_app.OnCommand(id);
-    else if (CommandTable::IsToolCommand(id))
-        CCovermintView::SelectTool(id);
-    else
-        HandleFrameCommand(id);
+    if (const CommandRoute<CMainFrame>* route = FindRoute(Routes(), id); route && route->IsEnabled(*this, id))
+        route->run(*this, id);
     // The command may have closed the window.
     ScheduleCommandStates();
 }
@@ -402,62 +423,10 @@ void CMainFrame::ScheduleCommandStates()
     m_stateUpdate->start();
 }
 
-bool CMainFrame::HandleFrameCommand(int id)
-{
-    switch (id) {
-    case WindowCascade:
-        m_mdi->cascadeSubWindows();
-        return true;
-    case WindowTile:
-        m_mdi->tileSubWindows();
-        return true;
-    case WindowArrange:
-        ArrangeIcons();
-        return true;
-    default:
-        break;
-    }
-    CChildFrame* frame = ActiveFrame();
-    if (!frame || !IsCommandEnabled(id))
-        return false;
-    CCovermintDoc& document = frame->Document();
-    if (id == Close)
-        frame->close();
-    else if (id == Save)
-        m_app.Saver().Save(document);
-    else if (id == SaveAs)
-        m_app.Saver().SaveAs(document);
-    else if (id == ConnectToCddb)
-        CddbCommands::ConnectToCddb(document, this);
-    else if (id == BatchUpdate)
-        BatchCommand::Execute(*frame, this);
-    else if (frame->View().HandlesCommand(id))
-        frame->View().OnCommand(id);
-    else if (DocumentCommands::Handles(id))
-        DocumentCommands::Execute(document, id, this);
-    else
-        return false;
-    return true;
-}
-
 bool CMainFrame::IsCommandEnabled(int id) const
 {
-    if (IsAppCommand(id))
-        return true;
-    CChildFrame* frame = ActiveFrame();
-    if (CommandTable::IsToolCommand(id)) {
-        if (frame)
-            return frame->View().IsCommandEnabled(id);
-        return !ToolNeedsLabel(id) && CCovermintView::IsToolAvailable(id);
-    }
-    if (!frame)
-        return false;
-    if (id == Close || id == Save || id == SaveAs || id == WindowCascade || id == WindowTile || id == WindowArrange
-        || id == ConnectToCddb || id == BatchUpdate)
-        return true;
-    if (frame->View().HandlesCommand(id))
-        return frame->View().IsCommandEnabled(id);
-    return DocumentCommands::IsEnabled(frame->Document(), id);
+    const CommandRoute<CMainFrame>* route = FindRoute(Routes(), id);
+    return route && route->IsEnabled(*this, id);
 }
 
 void CMainFrame::UpdateCommandStates()

@@ -3,6 +3,8 @@
 // are), tool bars, status bar, the label windows and the dockable workspace
 // with the Labels and Templates tabs. Commands are routed to the
 // application, the active label's view or its document.
+#include "toolkit/CommandRoutes.h"
+
 #include <QHash>
 #include <QMainWindow>
 
@@ -67,7 +69,7 @@ private:
     void ArrangeIcons();
     void OnSubWindowActivated(QMdiSubWindow* window);
     void OnWorkspaceTabChanged(int index);
-    bool HandleFrameCommand(int commandId);
+    static std::span<const CommandRoute<CMainFrame>> Routes();
 
     CCovermintApp& m_app;
     QMdiArea* m_mdi = nullptr;

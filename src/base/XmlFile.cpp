@@ -105,6 +105,13 @@ void ResetXmlDocument(pugi::xml_document& document)
     declaration.append_attribute("encoding") = "UTF-8";
 }
 
+bool SaveXmlDevice(const pugi::xml_document& document, QIODevice& device)
+{
+    CEscapingWriter writer(device);
+    document.save(writer, "", pugi::format_raw, pugi::encoding_utf8);
+    return !writer.Failed();
+}
+
 bool SaveXmlFile(const pugi::xml_document& document, const QString& path, QString* error)
 {
     // The replacement is a new file made with default permissions; the old
@@ -117,9 +124,7 @@ bool SaveXmlFile(const pugi::xml_document& document, const QString& path, QStrin
     const QFileDevice::Permissions oldMode = QFile::permissions(path) & modeBits;
     QSaveFile file(path);
     if (file.open(QIODevice::WriteOnly)) {
-        CEscapingWriter writer(file);
-        document.save(writer, "", pugi::format_raw, pugi::encoding_utf8);
-        if (!writer.Failed() && file.commit()) {
+        if (SaveXmlDevice(document, file) && file.commit()) {
             if (existed)
                 QFile::setPermissions(path, oldMode);
             return true;

@@ -28,6 +28,10 @@ XmlLoadResult LoadXmlFile(const QString& path, pugi::xml_document& document);
 // Empties the document and gives it the XML declaration.
 void ResetXmlDocument(pugi::xml_document& document);
 
+// Writes the document to an open device as a file holds it; false when the
+// device refuses a write.
+bool SaveXmlDevice(const pugi::xml_document& document, QIODevice& device);
+
 // Writes to a temporary file beside path and renames it over path; on
 // failure the old file is untouched and error (when given) says why.
 bool SaveXmlFile(const pugi::xml_document& document, const QString& path, QString* error = nullptr);

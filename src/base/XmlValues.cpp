@@ -317,8 +317,15 @@ void PersistValue(bool storing, pugi::xml_node parent, const char* key, ColorRef
 
 void PersistFields(bool storing, pugi::xml_node parent, const std::vector<KeyedField>& fields)
 {
-    for (const KeyedField& f : fields)
+    for (const KeyedField& f : fields) {
+        QString* const* text = std::get_if<QString*>(&f.target);
+        if (!storing && f.emptyIsText && text) {
+            if (const pugi::xml_node element = parent.child(f.key))
+                **text = ElementText(element);
+            continue;
+        }
         std::visit([&](auto* target) { PersistValue(storing, parent, f.key, *target); }, f.target);
+    }
 }
 
 int ParseLeadingInt(const QString& text)

@@ -47,6 +47,9 @@ struct KeyedField
 {
     const char* key;
     std::variant<int*, double*, QString*, ColorRef*> target;
+    // On loading, an empty text element is a value of its own rather than
+    // one left out.
+    bool emptyIsText = false;
 };
 // Storing writes the fields in list order; loading reads those present.
 void PersistFields(bool storing, pugi::xml_node parent, const std::vector<KeyedField>& fields);

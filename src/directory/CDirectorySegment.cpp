@@ -18,7 +18,7 @@ constexpr ColorRef kHighlightColor = MakeColorRef(255, 0, 0);
 constexpr int kMarkerSize = 8;
 
 // The segment's own keywords, in their order between HOLLOWFILL and the corners.
-std::vector<KeyedField> OwnFields(FontSpec& font, CDirectoryDisplaySettings& display)
+std::vector<KeyedField> SegmentFields(FontSpec& font, CDirectoryDisplaySettings& display)
 {
     std::vector<KeyedField> fields{{"PTSIZE", &font.pointSize},
                                    {"FACENAME", &font.faceName},
@@ -171,21 +171,10 @@ QString CDirectorySegment::GetDescription() const
     return text;
 }
 
-int CDirectorySegment::Persist(bool storing, pugi::xml_node element)
+std::vector<KeyedField> CDirectorySegment::OwnFields()
 {
-    if (!element)
-        return 0;
-    if (storing) {
-        pugi::xml_node primitive = BeginStore(element);
-        if (!primitive)
-            return 0;
-        PersistFields(true, primitive, {{"PENWIDTH", &m_penWidth}, {"HOLLOWFILL", &m_hollowFill}});
-        PersistFields(true, primitive, OwnFields(m_font, m_display));
-        WriteTwoPoints(primitive, m_corner1, m_corner2);
-        return 1;
-    }
-    // Common part, pen, fill and corners as for any rectangle.
-    CRectangle::Persist(false, element);
-    PersistFields(false, element, OwnFields(m_font, m_display));
-    return 1;
+    std::vector<KeyedField> fields = CRectangle::OwnFields();
+    for (const KeyedField& f : SegmentFields(m_font, m_display))
+        fields.push_back(f);
+    return fields;
 }

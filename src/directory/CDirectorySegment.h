@@ -30,7 +30,6 @@ public:
     // The frame and the listing of the tree of the segment's name.
     int Draw(QPainter& painter) override;
     QString GetDescription() const override;
-    int Persist(bool storing, pugi::xml_node element) override;
     std::shared_ptr<CPrimitive> Clone() const override;
 
     // Everything but the highlight; a copy shows the listing as this does.
@@ -94,6 +93,9 @@ public:
     const std::vector<ListingRow>& PlacedRows() const { return m_rows; }
     int PlacedCount() const { return int(m_rows.size()); }
     int LeftOutCount() const { return m_leftOut; }
+
+protected:
+    std::vector<KeyedField> OwnFields() override;
 
 private:
     FontSpec m_font;

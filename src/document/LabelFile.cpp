@@ -126,6 +126,17 @@ pugi::xml_node StoreDirectoryRecord(const CDocumentDirectoryInformation& record,
     return StoreRecord(xml, record);
 }
 
+bool Store(CCovermintDoc& document, QIODevice& device)
+{
+    try {
+        pugi::xml_document xml;
+        BuildDom(document, xml);
+        return SaveXmlDevice(xml, device);
+    } catch (const std::exception&) {
+        return false;
+    }
+}
+
 bool Store(CCovermintDoc& document, const QString& path, QString* error)
 {
     try {
@@ -178,6 +189,13 @@ XmlLoadResult Read(CCovermintDoc& document, const QByteArray& bytes)
 {
     pugi::xml_document xml;
     const XmlLoadResult loaded = LoadXmlBytes(bytes, xml);
+    return ReadLoaded(document, xml, loaded);
+}
+
+XmlLoadResult Read(CCovermintDoc& document, QIODevice& device, const QString& name)
+{
+    pugi::xml_document xml;
+    const XmlLoadResult loaded = LoadXmlDevice(device, name, xml);
     return ReadLoaded(document, xml, loaded);
 }
 

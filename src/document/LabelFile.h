@@ -20,12 +20,15 @@ pugi::xml_node StoreDirectoryRecord(const CDocumentDirectoryInformation& record,
 // Writes the document atomically; on failure the old file stays and error
 // (when given) says why.
 bool Store(CCovermintDoc& document, const QString& path, QString* error = nullptr);
+// The same content written to an open device; false when a write fails.
+bool Store(CCovermintDoc& document, QIODevice& device);
 
 // Reads a label from bytes or a file into the document. A failure to read
 // or parse leaves the document as it was and says why (line and column for
 // a parse error); the caller shows it. A well-formed file without the label
 // root or VERSION reads nothing and counts as success.
 XmlLoadResult Read(CCovermintDoc& document, const QByteArray& bytes);
+XmlLoadResult Read(CCovermintDoc& document, QIODevice& device, const QString& name);
 XmlLoadResult Load(CCovermintDoc& document, const QString& path);
 // Reads a parsed file into the document; false, reading nothing, when its
 // root is not a label or template with a VERSION.

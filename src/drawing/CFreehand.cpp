@@ -234,22 +234,14 @@ void CFreehand::RemovePoint(int index)
     PointsChanged();
 }
 
-int CFreehand::Persist(bool storing, pugi::xml_node element)
+void CFreehand::PersistPoints(bool storing, pugi::xml_node node)
 {
-    if (!element)
-        return 0;
     if (storing) {
-        pugi::xml_node node = BeginStore(element);
-        WriteInt(node, "PENWIDTH", m_penWidth);
         for (const QPoint& p : m_points)
             WritePoint(node, p);
-        return 1;
+        return;
     }
-    CPrimitive::Persist(false, element);
-    ReadInt(element, "PENWIDTH", m_penWidth);
-    m_penWidth = std::clamp(m_penWidth, 0, kMaxPenWidth);
-    for (const QPoint& p : ReadPoints(element))
+    for (const QPoint& p : ReadPoints(node))
         m_points.push_back(ClampPoint(p));
     PointsChanged();
-    return 1;
 }

@@ -24,7 +24,6 @@ public:
     int HitTest(QPoint viewPoint) const override;
     int GrabHandle(QPoint viewPoint) override;
     int Intersects(const LRect& labelRect) const override;
-    int Persist(bool storing, pugi::xml_node element) override;
     std::shared_ptr<CPrimitive> Clone() const override;
     QPoint GetTopLeft() const override;
     QPoint GetBottomRight() const override;
@@ -38,6 +37,11 @@ public:
     void SetPoint(int index, int x, int y);
     void RemovePoint(int index);
     LRect GetBounds() const;
+
+protected:
+    std::vector<KeyedField> OwnFields() override { return {{"PENWIDTH", &m_penWidth}}; }
+    void FieldsLoaded() override { SetPenWidth(m_penWidth); }
+    void PersistPoints(bool storing, pugi::xml_node node) override;
 
 private:
     // The stroke in view units as drawn at a zoom, simplified to a tolerance

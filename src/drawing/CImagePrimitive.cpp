@@ -75,7 +75,7 @@ int MoveAxisWithoutFlip(int value, int opposite, int delta)
 
 } // namespace
 
-CImagePrimitive::CImagePrimitive(CDrawingEngine* owner) : CPrimitive(owner) {}
+CImagePrimitive::CImagePrimitive(CDrawingEngine* owner) : CBoxPrimitive(owner) {}
 
 CImagePrimitive::CImagePrimitive() = default;
 
@@ -99,8 +99,7 @@ void CImagePrimitive::AssignImage(const CImagePrimitive& other)
     m_fileName = other.m_fileName;
     m_width = other.m_width;
     m_height = other.m_height;
-    m_corner1 = other.m_corner1;
-    m_corner2 = other.m_corner2;
+    AssignCorners(other);
     m_pixels = other.m_pixels;
     m_cache = other.m_cache;
     m_printCache = other.m_printCache;
@@ -245,13 +244,8 @@ int CImagePrimitive::Draw(QPainter& painter)
     painter.scale(1, -1);
     painter.drawImage(QRectF(0, 0, w, h), m_owner->IsPrinting() ? PrintImage(QSize(w, h)) : m_cache);
     painter.restore();
-    if (IsSelected()) {
-        const QPoint v2 = ToView(m_corner2);
-        DrawHandleAt(v2.x(), v1.y(), painter);
-        DrawHandleAt(v2.x(), v2.y(), painter);
-        DrawHandleAt(v1.x(), v2.y(), painter);
-        DrawHandleAt(v1.x(), v1.y(), painter);
-    }
+    if (IsSelected())
+        DrawCornerHandles(painter, v1, ToView(m_corner2));
     return 1;
 }
 
@@ -268,45 +262,17 @@ const QImage& CImagePrimitive::PrintImage(QSize printedLabelUnits)
     return m_printCache;
 }
 
-void CImagePrimitive::MoveBy(int dx, int dy)
+void CImagePrimitive::MoveGrabbed(int dx, int dy)
 {
-    MarkModified();
-    if (!m_handleGrabbed) {
-        m_corner1 = ShiftPoint(m_corner1, dx, dy);
-        m_corner2 = ShiftPoint(m_corner2, dx, dy);
-        return;
-    }
-    QPoint& c1 = m_corner1;
-    QPoint& c2 = m_corner2;
     int* x = nullptr;
     int* y = nullptr;
-    const QPoint g = m_grabbedPoint;
-    if (g == c1) {
-        x = &c1.rx(), y = &c1.ry();
-    } else if (g == c2) {
-        x = &c2.rx(), y = &c2.ry();
-    } else if (g == QPoint(c2.x(), c1.y())) {
-        x = &c2.rx(), y = &c1.ry();
-    } else if (g == QPoint(c1.x(), c2.y())) {
-        x = &c1.rx(), y = &c2.ry();
-    } else {
+    if (!GrabbedCornerAxes(x, y))
         return;
-    }
-    const int oppositeX = x == &c1.rx() ? c2.x() : c1.x();
-    const int oppositeY = y == &c1.ry() ? c2.y() : c1.y();
+    const int oppositeX = x == &m_corner1.rx() ? m_corner2.x() : m_corner1.x();
+    const int oppositeY = y == &m_corner1.ry() ? m_corner2.y() : m_corner1.y();
     *x = MoveAxisWithoutFlip(*x, oppositeX, dx);
     *y = MoveAxisWithoutFlip(*y, oppositeY, dy);
     m_grabbedPoint = QPoint(*x, *y);
-}
-
-QString CImagePrimitive::GetDescription() const
-{
-    const int minX = std::min(m_corner1.x(), m_corner2.x());
-    const int maxX = std::max(m_corner1.x(), m_corner2.x());
-    const int minY = std::min(std::abs(m_corner1.y()), std::abs(m_corner2.y()));
-    const int maxY = std::max(std::abs(m_corner1.y()), std::abs(m_corner2.y()));
-    return QString::asprintf("Image : (%5.1f,%5.1f ) x (%5.1f,%5.1f )   w = %5.1f h = %5.1f", minX / 100.0,
-                             minY / 100.0, maxX / 100.0, maxY / 100.0, (maxX - minX) / 100.0, (maxY - minY) / 100.0);
 }
 
 int CImagePrimitive::HitTest(QPoint viewPoint) const
@@ -316,73 +282,24 @@ int CImagePrimitive::HitTest(QPoint viewPoint) const
     return PointInBox(m_corner1, m_corner2, ClampPoint(ToLabel(viewPoint))) ? 1 : 0;
 }
 
-int CImagePrimitive::GrabHandle(QPoint viewPoint)
+void CImagePrimitive::PrepareStore()
 {
-    return GrabBoxCorner(viewPoint, m_corner1, m_corner2);
+    const QString home = CDrawingDefaults::Instance().HomeFolder();
+    QString folder, name;
+    SplitName(m_fileName, folder, name);
+    // Relative to the home folder where possible, so labels and their
+    // pictures can move together; written with the stored backslashes.
+    m_storedName = m_fileName;
+    if (folder == home)
+        m_storedName = QStringLiteral(".\\") + name;
+    else if (folder == home + kImagesFolder)
+        m_storedName = QStringLiteral(".\\Images\\") + name;
 }
 
-int CImagePrimitive::Intersects(const LRect& labelRect) const
+void CImagePrimitive::FieldsLoaded()
 {
-    return RectsIntersect(LRect(m_corner1, m_corner2), labelRect) ? 1 : 0;
-}
-
-QPoint CImagePrimitive::GetTopLeft() const
-{
-    return QPoint(std::min(m_corner1.x(), m_corner2.x()), std::max(m_corner1.y(), m_corner2.y()));
-}
-
-QPoint CImagePrimitive::GetBottomRight() const
-{
-    return QPoint(std::max(m_corner1.x(), m_corner2.x()), std::min(m_corner1.y(), m_corner2.y()));
-}
-
-bool CImagePrimitive::GetCorners(QPoint& c1, QPoint& c2) const
-{
-    c1 = m_corner1;
-    c2 = m_corner2;
-    return true;
-}
-
-void CImagePrimitive::SetCorners(QPoint c1, QPoint c2)
-{
-    m_corner1 = ClampPoint(c1);
-    m_corner2 = ClampPoint(c2);
-}
-
-int CImagePrimitive::Persist(bool storing, pugi::xml_node element)
-{
-    if (!element)
-        return 0;
-    if (storing) {
-        const QString home = CDrawingDefaults::Instance().HomeFolder();
-        pugi::xml_node node = BeginStore(element);
-        QString folder, name;
-        SplitName(m_fileName, folder, name);
-        // Relative to the home folder where possible, so labels and their
-        // pictures can move together; written with the stored backslashes.
-        QString stored = m_fileName;
-        if (folder == home)
-            stored = QStringLiteral(".\\") + name;
-        else if (folder == home + kImagesFolder)
-            stored = QStringLiteral(".\\Images\\") + name;
-        WriteString(node, "FILENAME", stored);
-        WriteTwoPoints(node, m_corner1, m_corner2);
-        return 1;
-    }
-    CPrimitive::Persist(false, element);
-    QString stored;
-    ReadString(element, "FILENAME", stored);
-    LoadStoredName(stored);
-    // The stored box wins over the natural size the load gave.
-    QPoint c1 = m_corner1;
-    QPoint c2 = m_corner2;
-    if (pugi::xml_node first = element.child("POINT")) {
-        ReadPoint(first, c1);
-        if (pugi::xml_node second = first.next_sibling("POINT"))
-            ReadPoint(second, c2);
-    }
-    SetCorners(c1, c2);
-    return 1;
+    // The stored box, read next, wins over the natural size this gives.
+    LoadStoredName(m_storedName);
 }
 
 void CImagePrimitive::LoadStoredName(const QString& storedName)

@@ -3,14 +3,14 @@
 // stretched to its box. Files store only the picture's
 // name (relative to the home folder where possible); pixels are decoded again
 // on loading and copying.
-#include "drawing/CPrimitive.h"
+#include "drawing/CBoxPrimitive.h"
 #include "drawing/DecodedPicture.h"
 
 #include <QImage>
 #include <memory>
 #include <vector>
 
-class CImagePrimitive : public CPrimitive
+class CImagePrimitive : public CBoxPrimitive
 {
 public:
     explicit CImagePrimitive(CDrawingEngine* owner);
@@ -21,17 +21,8 @@ public:
     std::shared_ptr<CPrimitive> ShapeSnapshot() const override;
     void RestoreShape(const CPrimitive& snapshot) override;
     int Draw(QPainter& painter) override;
-    void MoveBy(int dx, int dy) override;
-    QString GetDescription() const override;
     int HitTest(QPoint viewPoint) const override;
-    int GrabHandle(QPoint viewPoint) override;
-    int Intersects(const LRect& labelRect) const override;
-    int Persist(bool storing, pugi::xml_node element) override;
     std::shared_ptr<CPrimitive> Clone() const override;
-    QPoint GetTopLeft() const override;
-    QPoint GetBottomRight() const override;
-    bool GetCorners(QPoint& c1, QPoint& c2) const override;
-    void SetCorners(QPoint c1, QPoint c2) override;
 
     void AssignImage(const CImagePrimitive& other);
     // By the name's ending, any case: "jpg" and ".jpeg" through libjpeg,
@@ -55,6 +46,14 @@ public:
     const QImage& Picture() const { return m_cache; }
     int IsBmp() const { return m_isBmp; }
 
+protected:
+    QString DescriptionName() const override { return QStringLiteral("Image"); }
+    // A dragged corner never passes the opposite one.
+    void MoveGrabbed(int dx, int dy) override;
+    std::vector<KeyedField> OwnFields() override { return {{"FILENAME", &m_storedName}}; }
+    void PrepareStore() override;
+    void FieldsLoaded() override;
+
 private:
     // Converts a decoded picture to the stored form and shows it at its
     // natural size; the name is kept absolute.
@@ -68,8 +67,8 @@ private:
     std::shared_ptr<const std::vector<unsigned char>> m_pixels;
     int m_width = 0;
     int m_height = 0;
-    QPoint m_corner1;
-    QPoint m_corner2;
+    // The file name as a label file holds it.
+    QString m_storedName;
     QImage m_cache; // converted once, drawn many times
     // What printing and export draw: the picture at no more than
     // kMaxPrintPixelsPerInch of its printed size, made when the size changes.

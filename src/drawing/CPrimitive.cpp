@@ -6,7 +6,6 @@
 #include "drawing/PensAndFonts.h"
 
 #include <QPainter>
-#include <cstdlib>
 
 namespace {
 constexpr int kHandleHalfSize = 4;
@@ -132,11 +131,12 @@ int CPrimitive::Intersects(const LRect&) const
     return 0;
 }
 
-int CPrimitive::Persist(bool storing, pugi::xml_node element)
+bool CPrimitive::Persist(bool storing, pugi::xml_node element)
 {
     if (!element)
-        return 0;
-    PersistFields(storing, element,
+        return false;
+    const pugi::xml_node node = storing ? element.append_child("PRIMITIVE") : element;
+    PersistFields(storing, node,
                   {
                       {"BGCOLOR", &m_fillColor},
                       {"FGCOLOR", &m_lineColor},
@@ -147,9 +147,18 @@ int CPrimitive::Persist(bool storing, pugi::xml_node element)
                       {"PRIMNAME", &m_name},
                       {"PRIMSEGMENTNAME", &m_segmentName},
                   });
-    m_selectable = m_selectable ? 1 : 0;
-    m_moveable = m_moveable ? 1 : 0;
-    return 1;
+    if (storing) {
+        WriteString(node, "PRIMTYPE", QString::fromLatin1(TypeName()));
+        PrepareStore();
+    }
+    PersistFields(storing, node, OwnFields());
+    if (!storing) {
+        m_selectable = m_selectable ? 1 : 0;
+        m_moveable = m_moveable ? 1 : 0;
+        FieldsLoaded();
+    }
+    PersistPoints(storing, node);
+    return true;
 }
 
 bool CPrimitive::GetCorners(QPoint&, QPoint&) const
@@ -158,16 +167,6 @@ bool CPrimitive::GetCorners(QPoint&, QPoint&) const
 }
 
 void CPrimitive::SetCorners(QPoint, QPoint) {}
-
-pugi::xml_node CPrimitive::BeginStore(pugi::xml_node engineElement)
-{
-    if (!engineElement)
-        return {};
-    pugi::xml_node element = engineElement.append_child("PRIMITIVE");
-    CPrimitive::Persist(true, element);
-    WriteString(element, "PRIMTYPE", QString::fromLatin1(TypeName()));
-    return element;
-}
 
 QPen CPrimitive::LinePen(int penWidth) const
 {
@@ -193,48 +192,4 @@ QPoint CPrimitive::ToLabel(QPoint viewPoint) const
 QPoint CPrimitive::ToView(QPoint labelPoint) const
 {
     return m_owner ? m_owner->ToView(labelPoint) : labelPoint;
-}
-
-int CPrimitive::GrabBoxCorner(QPoint viewPoint, QPoint c1, QPoint c2)
-{
-    if (!IsSelectable())
-        return 0;
-    const int t = GrabTolerance();
-    const QPoint p = ToLabel(viewPoint);
-    const QPoint corners[] = {c1, QPoint(c2.x(), c1.y()), c2, QPoint(c1.x(), c2.y())};
-    for (const QPoint& c : corners) {
-        if (std::abs(p.x() - c.x()) < t && std::abs(p.y() - c.y()) < t) {
-            m_grabbedPoint = c;
-            m_handleGrabbed = 1;
-            return 1;
-        }
-    }
-    return 0;
-}
-
-bool CPrimitive::MoveGrabbedCorner(QPoint& c1, QPoint& c2, int dx, int dy)
-{
-    const QPoint g = m_grabbedPoint;
-    int* xs = nullptr;
-    int* ys = nullptr;
-    if (g == c1) {
-        xs = &c1.rx();
-        ys = &c1.ry();
-    } else if (g == c2) {
-        xs = &c2.rx();
-        ys = &c2.ry();
-    } else if (g == QPoint(c2.x(), c1.y())) {
-        xs = &c2.rx();
-        ys = &c1.ry();
-    } else if (g == QPoint(c1.x(), c2.y())) {
-        xs = &c1.rx();
-        ys = &c2.ry();
-    } else {
-        return false;
-    }
-    const QPoint moved = ShiftPoint(QPoint(*xs, *ys), dx, dy);
-    *xs = moved.x();
-    *ys = moved.y();
-    m_grabbedPoint = moved;
-    return true;
 }

@@ -1,10 +1,12 @@
 #pragma once
 // The abstract base of everything drawn on a label.
 #include "base/Geometry.h"
+#include "base/XmlValues.h"
 
 #include <QPoint>
 #include <QString>
 #include <memory>
+#include <vector>
 
 #include <pugixml.hpp>
 
@@ -66,11 +68,11 @@ public:
     QString GetSegmentName() const { return m_segmentName; }
     void SetSegmentName(const QString& name) { m_segmentName = name; }
 
-    // Concrete classes: storing is given the DRAWINGENGINE element and appends
-    // a PRIMITIVE element there (BeginStore); loading is given the PRIMITIVE
-    // element. This base reads or writes the common content of a PRIMITIVE
-    // element. 0 without an element, else 1.
-    virtual int Persist(bool storing, pugi::xml_node element);
+    // Storing is given the DRAWINGENGINE element and appends a PRIMITIVE
+    // element there; loading is given the PRIMITIVE element. The common
+    // keywords and PRIMTYPE come first, then the kind's own, then its POINTs.
+    // False without an element.
+    bool Persist(bool storing, pugi::xml_node element);
     virtual std::shared_ptr<CPrimitive> Clone() const = 0;
 
     virtual QPoint GetTopLeft() const { return QPoint(0, 0); }
@@ -115,9 +117,13 @@ protected:
             CPrimitive::Assign(other);
     }
 
-    // Writes PRIMITIVE under the engine element with the common content and
-    // PRIMTYPE; returns the new element (null when element is null).
-    pugi::xml_node BeginStore(pugi::xml_node engineElement);
+    // The kind's keywords after PRIMTYPE, in file order.
+    virtual std::vector<KeyedField> OwnFields() { return {}; }
+    // Called before the keywords are written, and after they are read.
+    virtual void PrepareStore() {}
+    virtual void FieldsLoaded() {}
+    // The POINT elements that end a PRIMITIVE element.
+    virtual void PersistPoints(bool, pugi::xml_node) {}
     // The owner's line pen for a width in label units (cosmetic when the
     // zoomed width rounds to 0).
     QPen LinePen(int penWidth) const;
@@ -126,12 +132,6 @@ protected:
     int GrabTolerance() const;
     QPoint ToLabel(QPoint viewPoint) const;
     QPoint ToView(QPoint labelPoint) const;
-    // Tests the four corners of a box in the order (x1,y1), (x2,y1), (x2,y2),
-    // (x1,y2) and grabs the first near one.
-    int GrabBoxCorner(QPoint viewPoint, QPoint c1, QPoint c2);
-    // Moves the corner under the grabbed point (tested (x1,y1), (x2,y2),
-    // (x2,y1), (x1,y2)); the grabbed point follows. False when none matches.
-    bool MoveGrabbedCorner(QPoint& c1, QPoint& c2, int dx, int dy);
 
     CDrawingEngine* m_owner = nullptr;
     int m_selected = 0;

@@ -22,23 +22,6 @@ QRect NormalizedViewRect(QPoint v1, QPoint v2)
                  QSize(std::abs(v1.x() - v2.x()), std::abs(v1.y() - v2.y())));
 }
 
-QString Inches(double labelValue)
-{
-    return QString::asprintf("%5.1f", labelValue / 100.0);
-}
-
-// The status text measures y as distance below the top of the page.
-struct StatusBox
-{
-    int minX, minAbsY, maxX, maxAbsY;
-};
-
-StatusBox StatusBoxOf(const LRect& r)
-{
-    const int a = std::abs(r.top);
-    const int b = std::abs(r.bottom);
-    return {r.MinX(), std::min(a, b), r.MaxX(), std::max(a, b)};
-}
 // The SVG writer writes the whole painter state out at every change and at
 // every restore, twice for each fillRect: there a shape's fills are drawn
 // as one batch in one state. Elsewhere fillRect stays, which the raster
@@ -155,7 +138,7 @@ void DrawCurvedShape(QPainter& painter, const QRectF& box, const std::function<Q
 // ---------------------------------------------------------------- CRectangle
 
 CRectangle::CRectangle(int penWidth, CDrawingEngine* owner)
-    : CPrimitive(owner)
+    : CBoxPrimitive(owner)
     , m_penWidth(penWidth)
     , m_hollowFill(CDrawingDefaults::Instance().HollowFill())
 {
@@ -176,8 +159,7 @@ void CRectangle::AssignRectangle(const CRectangle& other)
     if (&other == this)
         return;
     CPrimitive::Assign(other);
-    m_corner1 = other.m_corner1;
-    m_corner2 = other.m_corner2;
+    AssignCorners(other);
     m_penWidth = other.m_penWidth;
     m_hollowFill = other.m_hollowFill;
 }
@@ -219,21 +201,7 @@ void CRectangle::DrawShape(QPainter& painter, QPoint v1, QPoint v2)
 
 void CRectangle::DrawHandles(QPainter& painter, QPoint v1, QPoint v2)
 {
-    DrawHandleAt(v2.x(), v1.y(), painter);
-    DrawHandleAt(v2.x(), v2.y(), painter);
-    DrawHandleAt(v1.x(), v2.y(), painter);
-    DrawHandleAt(v1.x(), v1.y(), painter);
-}
-
-void CRectangle::MoveBy(int dx, int dy)
-{
-    MarkModified();
-    if (!m_handleGrabbed) {
-        m_corner1 = ShiftPoint(m_corner1, dx, dy);
-        m_corner2 = ShiftPoint(m_corner2, dx, dy);
-        return;
-    }
-    MoveGrabbedCorner(m_corner1, m_corner2, dx, dy);
+    DrawCornerHandles(painter, v1, v2);
 }
 
 void CRectangle::BeginCreate(QPoint viewPoint)
@@ -260,19 +228,6 @@ QBrush CRectangle::InteriorBrush() const
     return m_hollowFill ? QBrush(Qt::NoBrush) : QBrush(ColorOf(m_fillColor));
 }
 
-QString CRectangle::BoxDescription() const
-{
-    const StatusBox b = StatusBoxOf(GetRect());
-    return QStringLiteral("(%1,%2 ) x (%3,%4 )").arg(Inches(b.minX), Inches(b.minAbsY), Inches(b.maxX), Inches(b.maxAbsY));
-}
-
-QString CRectangle::GetDescription() const
-{
-    const StatusBox b = StatusBoxOf(GetRect());
-    return QStringLiteral("%1 : %2   w = %3 h = %4")
-        .arg(DescriptionName(), BoxDescription(), Inches(b.maxX - b.minX), Inches(b.maxAbsY - b.minAbsY));
-}
-
 int CRectangle::HitTest(QPoint viewPoint) const
 {
     if (!m_owner)
@@ -280,65 +235,20 @@ int CRectangle::HitTest(QPoint viewPoint) const
     return PointInBox(m_corner1, m_corner2, ToLabel(viewPoint)) ? 1 : 0;
 }
 
-int CRectangle::GrabHandle(QPoint viewPoint)
+std::vector<KeyedField> CRectangle::OwnFields()
 {
-    return GrabBoxCorner(viewPoint, m_corner1, m_corner2);
+    return {{"PENWIDTH", &m_penWidth}, {"HOLLOWFILL", &m_hollowFill}};
 }
 
-int CRectangle::Intersects(const LRect& labelRect) const
+void CRectangle::FieldsLoaded()
 {
-    return RectsIntersect(GetRect(), labelRect) ? 1 : 0;
-}
-
-int CRectangle::Persist(bool storing, pugi::xml_node element)
-{
-    if (!element)
-        return 0;
-    pugi::xml_node primitive = storing ? BeginStore(element) : element;
-    if (!storing)
-        CPrimitive::Persist(false, element);
-    PersistFields(storing, primitive, {{"PENWIDTH", &m_penWidth}, {"HOLLOWFILL", &m_hollowFill}});
-    if (storing) {
-        WriteTwoPoints(primitive, m_corner1, m_corner2);
-        return 1;
-    }
     m_penWidth = std::clamp(m_penWidth, 0, kMaxPenWidth);
     m_hollowFill = m_hollowFill ? 1 : 0;
-    int index = 0;
-    for (pugi::xml_node point = element.child("POINT"); point && index < 2; point = point.next_sibling("POINT"), ++index) {
-        QPoint& corner = index == 0 ? m_corner1 : m_corner2;
-        ReadPoint(point, corner);
-        corner = ClampPoint(corner);
-    }
-    return 1;
 }
 
 std::shared_ptr<CPrimitive> CRectangle::Clone() const
 {
     return CloneOf(*this);
-}
-
-QPoint CRectangle::GetTopLeft() const
-{
-    return GetRect().TopLeft();
-}
-
-QPoint CRectangle::GetBottomRight() const
-{
-    return GetRect().BottomRight();
-}
-
-bool CRectangle::GetCorners(QPoint& c1, QPoint& c2) const
-{
-    c1 = m_corner1;
-    c2 = m_corner2;
-    return true;
-}
-
-void CRectangle::SetCorners(QPoint c1, QPoint c2)
-{
-    m_corner1 = ClampPoint(c1);
-    m_corner2 = ClampPoint(c2);
 }
 
 // ------------------------------------------------------------- the others

@@ -1,11 +1,11 @@
 #pragma once
 // The shape family: rectangle, rounded rectangle, ellipse and line, all made
 // of two corners, a pen width and a hollow-fill flag.
-#include "drawing/CPrimitive.h"
+#include "drawing/CBoxPrimitive.h"
 
 #include <QBrush>
 
-class CRectangle : public CPrimitive
+class CRectangle : public CBoxPrimitive
 {
 public:
     CRectangle(int penWidth, CDrawingEngine* owner);
@@ -14,20 +14,11 @@ public:
     const char* TypeName() const override { return "CRectangle"; }
     void Assign(const CPrimitive& other) override;
     int Draw(QPainter& painter) override;
-    void MoveBy(int dx, int dy) override;
     void BeginCreate(QPoint viewPoint) override;
     void TrackCreate(QPoint viewPoint) override;
     void EndCreate(QPoint viewPoint) override;
-    QString GetDescription() const override;
     int HitTest(QPoint viewPoint) const override;
-    int GrabHandle(QPoint viewPoint) override;
-    int Intersects(const LRect& labelRect) const override;
-    int Persist(bool storing, pugi::xml_node element) override;
     std::shared_ptr<CPrimitive> Clone() const override;
-    QPoint GetTopLeft() const override;
-    QPoint GetBottomRight() const override;
-    bool GetCorners(QPoint& c1, QPoint& c2) const override;
-    void SetCorners(QPoint c1, QPoint c2) override;
 
     void AssignRectangle(const CRectangle& other);
     LRect GetRect() const { return LRect(m_corner1, m_corner2); }
@@ -39,18 +30,15 @@ public:
     void MarkDragBox(int v);
 
 protected:
-    // The kind's name in the status text ("Rectangle", "Ellipse", ...).
-    virtual QString DescriptionName() const { return QStringLiteral("Rectangle"); }
+    std::vector<KeyedField> OwnFields() override;
+    void FieldsLoaded() override;
     // The outline-and-fill painting of the kind; the pen is already set.
     virtual void DrawShape(QPainter& painter, QPoint v1, QPoint v2);
     virtual void DrawHandles(QPainter& painter, QPoint v1, QPoint v2);
-    QString BoxDescription() const;
     // The fill colour, or no brush when hollow: a hollow shape shows what
     // lies below it.
     QBrush InteriorBrush() const;
 
-    QPoint m_corner1;
-    QPoint m_corner2;
     int m_penWidth = 1;
     int m_hollowFill = 1;
     int m_dragBox = 0;

@@ -190,7 +190,7 @@ struct CTextPrimitive::Layout
 };
 
 CTextPrimitive::CTextPrimitive(CDrawingEngine* owner)
-    : CPrimitive(owner)
+    : CBoxPrimitive(owner)
     , m_font(CDrawingDefaults::Instance().Font())
     , m_text(QStringLiteral("<New Text>"))
 {
@@ -198,7 +198,7 @@ CTextPrimitive::CTextPrimitive(CDrawingEngine* owner)
 }
 
 CTextPrimitive::CTextPrimitive()
-    : CPrimitive(nullptr)
+    : CBoxPrimitive(nullptr)
     , m_font(CDrawingDefaults::Instance().Font())
     , m_text(QStringLiteral("<New Text>"))
 {
@@ -211,8 +211,7 @@ void CTextPrimitive::Assign(const CPrimitive& other)
     CPrimitive::Assign(other);
     if (const auto* text = dynamic_cast<const CTextPrimitive*>(&other)) {
         m_text = text->m_text;
-        m_anchor = text->m_anchor;
-        m_extent = text->m_extent;
+        AssignCorners(*text);
         m_font = text->m_font;
         m_layout = text->m_layout;
     }
@@ -283,7 +282,7 @@ std::shared_ptr<const CTextPrimitive::Layout> CTextPrimitive::MeasuredLayout()
     // An empty text still needs a box to be found and selected by.
     const QString shown = m_text.isEmpty() ? QStringLiteral(" ") : m_text;
     const auto layout = LayoutFor(shown, m_owner->ZoomPercent());
-    m_extent = m_anchor + QPoint(m_owner->ToLabel(layout->size.width()), -m_owner->ToLabel(layout->size.height()));
+    m_corner2 = m_corner1 + QPoint(m_owner->ToLabel(layout->size.width()), -m_owner->ToLabel(layout->size.height()));
     return layout;
 }
 
@@ -301,7 +300,7 @@ int CTextPrimitive::Draw(QPainter& painter)
     const QSize size = layout->size;
 
     const int turn = QuarterTurn(m_font.rotation);
-    const QPoint origin = m_owner->ToView(m_anchor);
+    const QPoint origin = m_owner->ToView(m_corner1);
 
     // Lay out in a frame with y downward so glyphs are never mirrored, turned
     // about the text's top-left.
@@ -332,38 +331,22 @@ int CTextPrimitive::Draw(QPainter& painter)
 
     if (IsSelected()) {
         const LRect box = TurnedBox(origin, size.width(), size.height(), turn);
-        DrawHandleAt(box.right, box.top, painter);
-        DrawHandleAt(box.right, box.bottom, painter);
-        DrawHandleAt(box.left, box.bottom, painter);
-        DrawHandleAt(box.left, box.top, painter);
+        DrawCornerHandles(painter, QPoint(box.left, box.top), QPoint(box.right, box.bottom));
     }
     return 1;
 }
 
-void CTextPrimitive::MoveBy(int dx, int dy)
-{
-    MarkModified();
-    if (m_handleGrabbed) {
-        // Only a moved anchor outlives the next drawing, which measures the
-        // extent again: reshaping never scales text.
-        MoveGrabbedCorner(m_anchor, m_extent, dx, dy);
-        return;
-    }
-    m_anchor = ShiftPoint(m_anchor, dx, dy);
-    m_extent = ShiftPoint(m_extent, dx, dy);
-}
-
 void CTextPrimitive::BeginCreate(QPoint viewPoint)
 {
-    m_anchor = ToLabel(viewPoint);
-    m_extent = m_anchor;
+    m_corner1 = ToLabel(viewPoint);
+    m_corner2 = m_corner1;
 }
 
 LRect CTextPrimitive::BoundingBox() const
 {
-    const int w = m_extent.x() - m_anchor.x();
-    const int h = m_anchor.y() - m_extent.y();
-    return TurnedBox(m_anchor, w, h, QuarterTurn(m_font.rotation));
+    const int w = m_corner2.x() - m_corner1.x();
+    const int h = m_corner1.y() - m_corner2.y();
+    return TurnedBox(m_corner1, w, h, QuarterTurn(m_font.rotation));
 }
 
 QString CTextPrimitive::GetDescription() const
@@ -391,67 +374,29 @@ int CTextPrimitive::Intersects(const LRect& labelRect) const
     return RectsIntersect(BoundingBox().Normalized(), labelRect.Normalized()) ? 1 : 0;
 }
 
-int CTextPrimitive::Persist(bool storing, pugi::xml_node element)
+std::vector<KeyedField> CTextPrimitive::OwnFields()
 {
-    if (!element)
-        return 0;
-    if (storing) {
-        pugi::xml_node primitive = BeginStore(element);
-        if (!primitive)
-            return 0;
-        WriteReal(primitive, "PTSIZE", m_font.pointSize);
-        WriteString(primitive, "FACENAME", m_font.faceName);
-        WriteString(primitive, "TEXT", m_text);
-        WriteInt(primitive, "ROTATION", m_font.rotation);
-        WriteInt(primitive, "JUSTIFICATION", m_font.justification);
-        WriteInt(primitive, "FONTATTR", m_font.attributes);
-        WritePoint(primitive, m_anchor);
-        return 1;
-    }
-
-    CPrimitive::Persist(false, element);
-    ReadReal(element, "PTSIZE", m_font.pointSize);
-    ReadString(element, "FACENAME", m_font.faceName);
     // Unlike other values, an empty TEXT is a text of its own ("None" names).
-    if (const pugi::xml_node text = element.child("TEXT"))
-        m_text = ElementText(text);
-    ReadInt(element, "ROTATION", m_font.rotation);
-    ReadInt(element, "JUSTIFICATION", m_font.justification);
-    ReadInt(element, "FONTATTR", m_font.attributes);
-    ReadPoint(element.child("POINT"), m_anchor);
-    m_anchor = ClampPoint(m_anchor);
-    // The size is known only once the text has been drawn.
-    m_extent = m_anchor;
+    return {{"PTSIZE", &m_font.pointSize},        {"FACENAME", &m_font.faceName},
+            {"TEXT", &m_text, true},              {"ROTATION", &m_font.rotation},
+            {"JUSTIFICATION", &m_font.justification}, {"FONTATTR", &m_font.attributes}};
+}
+
+void CTextPrimitive::FieldsLoaded()
+{
     m_layout.reset();
-    return 1;
+}
+
+void CTextPrimitive::PersistPoints(bool storing, pugi::xml_node node)
+{
+    PersistCorners(storing, node, 1);
+    if (!storing)
+        m_corner2 = m_corner1;
 }
 
 std::shared_ptr<CPrimitive> CTextPrimitive::Clone() const
 {
     return CloneOf(*this);
-}
-
-QPoint CTextPrimitive::GetTopLeft() const
-{
-    return QPoint(RawRect().MinX(), RawRect().MaxY());
-}
-
-QPoint CTextPrimitive::GetBottomRight() const
-{
-    return QPoint(RawRect().MaxX(), RawRect().MinY());
-}
-
-bool CTextPrimitive::GetCorners(QPoint& c1, QPoint& c2) const
-{
-    c1 = m_anchor;
-    c2 = m_extent;
-    return true;
-}
-
-void CTextPrimitive::SetCorners(QPoint c1, QPoint c2)
-{
-    m_anchor = ClampPoint(c1);
-    m_extent = ClampPoint(c2);
 }
 
 QString CTextPrimitive::SpecialName(Special special)

@@ -2,13 +2,13 @@
 // A piece of text, one or more CR LF separated lines, in one font, colour,
 // rotation and justification, anchored at its top-left point. A special name
 // binds it to header, CDDB or disk data, or today's date.
-#include "drawing/CPrimitive.h"
+#include "drawing/CBoxPrimitive.h"
 #include "base/FontSpec.h"
 #include "drawing/FontHolder.h"
 
 #include <QStringList>
 
-class CTextPrimitive : public CPrimitive, public IFontHolder
+class CTextPrimitive : public CBoxPrimitive, public IFontHolder
 {
 public:
     explicit CTextPrimitive(CDrawingEngine* owner);
@@ -17,26 +17,23 @@ public:
     const char* TypeName() const override { return "CTextPrimitive"; }
     void Assign(const CPrimitive& other) override;
     int Draw(QPainter& painter) override;
-    void MoveBy(int dx, int dy) override;
     void BeginCreate(QPoint viewPoint) override;
     QString GetDescription() const override;
     int HitTest(QPoint viewPoint) const override;
     int GrabHandle(QPoint) override { return 0; }
     int Intersects(const LRect& labelRect) const override;
-    int Persist(bool storing, pugi::xml_node element) override;
     std::shared_ptr<CPrimitive> Clone() const override;
-    QPoint GetTopLeft() const override;
-    QPoint GetBottomRight() const override;
-    bool GetCorners(QPoint& c1, QPoint& c2) const override;
-    void SetCorners(QPoint c1, QPoint c2) override;
 
     QString Text() const { return m_text; }
     void SetText(const QString& text) { m_text = text; }
     const FontSpec& Font() const override { return m_font; }
     void SetFont(const FontSpec& font) override { m_font = font; }
-    QPoint Anchor() const { return m_anchor; }
-    QPoint ExtentCorner() const { return m_extent; }
-    LRect RawRect() const { return LRect(m_anchor, m_extent); }
+    // Corner 1 is the anchor; corner 2 the anchor plus the unturned size of
+    // the text in label units, as measured at the last drawing (equal to the
+    // anchor before the first drawing).
+    QPoint Anchor() const { return m_corner1; }
+    QPoint ExtentCorner() const { return m_corner2; }
+    LRect RawRect() const { return LRect(m_corner1, m_corner2); }
     // The box in label units used for hit tests, selection and status text.
     LRect BoundingBox() const;
     // Measures the text as drawing would, so the box is known before then.
@@ -72,6 +69,12 @@ public:
     // drawing unchanged text at an unchanged zoom does not add to it.
     static long MeasureCount();
 
+protected:
+    std::vector<KeyedField> OwnFields() override;
+    void FieldsLoaded() override;
+    // Only the anchor is stored: the size is known once the text is drawn.
+    void PersistPoints(bool storing, pugi::xml_node node) override;
+
 private:
     struct Layout;
     std::shared_ptr<const Layout> LayoutFor(const QString& shown, int zoom);
@@ -80,10 +83,6 @@ private:
 
     FontSpec m_font;
     QString m_text;
-    QPoint m_anchor;
-    // Anchor plus the unturned size of the text in label units, as measured
-    // at the last drawing; equal to the anchor before the first drawing.
-    QPoint m_extent;
     // The last measurement, shared with clones (it is never changed once made).
     std::shared_ptr<const Layout> m_layout;
 };

@@ -21,7 +21,6 @@
 #include "view/ZoomLadder.h"
 
 #include <QContextMenuEvent>
-#include <set>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFileDialog>
@@ -362,56 +361,60 @@ bool CCovermintView::IsToolAvailable(int commandId)
 
 // -- commands
 
-bool CCovermintView::HandlesCommand(int id) const
+std::span<const CommandRoute<CCovermintView>> CCovermintView::Routes()
 {
-    switch (id) {
-    case CommandId::MoveToTop: case CommandId::MoveToBottom: case CommandId::Lower: case CommandId::Raise:
-    case CommandId::MakeAllSelectable: case CommandId::MakeUnselectable:
-    case CommandId::MakeSelectedMoveable: case CommandId::MakeSelectedUnmoveable:
-    case CommandId::Colors: case CommandId::Fonts: case CommandId::Properties:
-    case CommandId::ToggleMoveable: case CommandId::ToggleSelectable:
-    case CommandId::ZoomIn: case CommandId::ZoomOut:
-    case CommandId::Print: case CommandId::PrintPreview: case CommandId::AddImage:
-        return true;
-    default:
-        return ZoomLadder::ForCommand(id) != 0 || IsPenSize(id) || WidthPresetCommands::For(id)
-            || ToolTable::ForCommand(id).has_value();
-    }
+    using View = CCovermintView;
+    const auto selection = [](View& view, int id) { view.OnSelectionCommand(id); };
+    const auto canRestack = [](const View& view, int) { return view.m_document.Engine().CanRestack(); };
+    static const CommandRoute<View> routes[] = {
+        {CommandId::MoveToTop, nullptr, selection, canRestack},
+        {CommandId::MoveToBottom, nullptr, selection, canRestack},
+        {CommandId::Lower, nullptr, selection, canRestack},
+        {CommandId::Raise, nullptr, selection, canRestack},
+        {CommandId::MakeAllSelectable, nullptr, selection},
+        {CommandId::MakeUnselectable, nullptr, selection},
+        {CommandId::MakeSelectedMoveable, nullptr, selection},
+        {CommandId::MakeSelectedUnmoveable, nullptr, selection},
+        {CommandId::ToggleMoveable, nullptr, selection},
+        {CommandId::ToggleSelectable, nullptr, selection},
+        {CommandId::Colors, nullptr, [](View& view, int) { view.ChooseColors(); }},
+        {CommandId::Fonts, nullptr, [](View& view, int) { view.ChooseFont(); }},
+        {CommandId::Properties, nullptr, [](View& view, int) { view.ShowProperties(); }},
+        {CommandId::AddImage, nullptr, [](View& view, int) { view.ChooseImage(); }},
+        {CommandId::Print, nullptr, [](View& view, int) { view.Print(); }},
+        {CommandId::PrintPreview, nullptr, [](View& view, int) { view.PrintPreview(); }},
+        {CommandId::ZoomIn, nullptr, [](View& view, int) { view.SetZoom(ZoomLadder::Next(view.m_zoom)); }},
+        {CommandId::ZoomOut, nullptr, [](View& view, int) { view.SetZoom(ZoomLadder::Previous(view.m_zoom)); }},
+        {0, [](int id) { return ZoomLadder::ForCommand(id) != 0; },
+         [](View& view, int id) { view.SetZoom(ZoomLadder::ForCommand(id)); }},
+        {0, IsPenSize, [](View& view, int id) { ApplyPenWidth(view.m_document, id - CommandId::PenSize1 + 1); }},
+        {0, [](int id) { return WidthPresetCommands::For(id).has_value(); },
+         [](View& view, int id) { WidthPresetCommands::Apply(view.m_document.Engine(), id); }},
+        {0, [](int id) { return ToolTable::ForCommand(id).has_value(); }, [](View&, int id) { SelectTool(id); }},
+    };
+    return routes;
+}
+
+bool CCovermintView::HandlesCommand(int id)
+{
+    return FindRoute(Routes(), id) != nullptr;
 }
 
 bool CCovermintView::IsCommandEnabled(int id) const
 {
-    if (RestackFor(id))
-        return m_document.Engine().CanRestack();
-    return HandlesCommand(id);
+    const CommandRoute<CCovermintView>* route = FindRoute(Routes(), id);
+    return route && route->IsEnabled(*this, id);
 }
 
 void CCovermintView::OnCommand(int id)
 {
-    if (OnSelectionCommand(id) || OnDialogCommand(id))
-        return;
-    if (id == CommandId::ZoomIn)
-        SetZoom(ZoomLadder::Next(m_zoom));
-    else if (id == CommandId::ZoomOut)
-        SetZoom(ZoomLadder::Previous(m_zoom));
-    else if (const int zoom = ZoomLadder::ForCommand(id))
-        SetZoom(zoom);
-    else if (IsPenSize(id))
-        ApplyPenWidth(m_document, id - CommandId::PenSize1 + 1);
-    else if (WidthPresetCommands::For(id))
-        WidthPresetCommands::Apply(m_document.Engine(), id);
-    else
-        SelectTool(id);
+    if (const CommandRoute<CCovermintView>* route = FindRoute(Routes(), id))
+        route->run(*this, id);
 }
 
-bool CCovermintView::OnSelectionCommand(int id)
+void CCovermintView::OnSelectionCommand(int id)
 {
-    static const std::set<int> kFlagCommands{CommandId::MakeAllSelectable, CommandId::MakeUnselectable,
-                                             CommandId::MakeSelectedMoveable, CommandId::MakeSelectedUnmoveable,
-                                             CommandId::ToggleMoveable, CommandId::ToggleSelectable};
     const std::optional<RestackKind> kind = RestackFor(id);
-    if (!kind && !kFlagCommands.count(id))
-        return false;
     CDrawingEngine& engine = m_document.Engine();
     CEditRecorder record = kind ? CEditRecorder(engine, QStringLiteral("Stacking"), CEditRecorder::Scope::OrderOnly)
                                 : CEditRecorder(engine, QStringLiteral("Moveable/Selectable"), CEditRecorder::Scope::All);
@@ -426,7 +429,6 @@ bool CCovermintView::OnSelectionCommand(int id)
     }
     record.Finish();
     InvalidateView(true);
-    return true;
 }
 
 void CCovermintView::ToggleSelectedFlag(int id)
@@ -443,19 +445,6 @@ void CCovermintView::ToggleSelectedFlag(int id)
     }
     // Both flags are saved with the label.
     m_document.SetModifiedFlag(true);
-}
-
-bool CCovermintView::OnDialogCommand(int id)
-{
-    switch (id) {
-    case CommandId::Colors: ChooseColors(); return true;
-    case CommandId::Fonts: ChooseFont(); return true;
-    case CommandId::Properties: ShowProperties(); return true;
-    case CommandId::AddImage: ChooseImage(); return true;
-    case CommandId::Print: Print(); return true;
-    case CommandId::PrintPreview: PrintPreview(); return true;
-    default: return false;
-    }
 }
 
 void CCovermintView::ShowProperties()

@@ -15,6 +15,7 @@
 //  - call OnPageSizeRefresh() on every view after Print Setup.
 #include "drawing/CPrimitive.h"
 #include "drawing/LabelView.h"
+#include "toolkit/CommandRoutes.h"
 #include "view/CGestureController.h"
 #include "view/RenderedPageCache.h"
 
@@ -44,7 +45,7 @@ public:
     // command must not find the temporary drag box in the label.
     void FinishGesture();
 
-    bool HandlesCommand(int commandId) const;
+    static bool HandlesCommand(int commandId);
     bool IsCommandEnabled(int commandId) const;
     void OnCommand(int commandId);
 
@@ -99,8 +100,9 @@ private:
     void PlaceInMdiArea();
     void ShowContextMenu(QPoint viewPoint, QPoint globalPos);
     void OpenEditorFor(const PrimitivePtr& primitive);
-    bool OnSelectionCommand(int commandId);
-    bool OnDialogCommand(int commandId);
+    static std::span<const CommandRoute<CCovermintView>> Routes();
+    // Restacking, and the selectable and moveable flags.
+    void OnSelectionCommand(int commandId);
     void ShowProperties();
     void ToggleSelectedFlag(int commandId);
     void ChooseColors();

@@ -13,6 +13,7 @@
 #include "platform/RecordingPrompter.h"
 #include "support/TempHome.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QImage>
@@ -441,6 +442,32 @@ TEST(LabelFile, BytesReadWithoutMessages)
         LabelXml("2.0", "<DESCRIPTION>d</DESCRIPTION><NAME>n</NAME><AUTHOR>a</AUTHOR><CREATED>c</CREATED>"), header));
     EXPECT_EQ(header.author, QStringLiteral("a"));
     EXPECT_TRUE(prompter.messages.isEmpty());
+}
+
+TEST(LabelFile, DevicesHoldWhatFilesHold)
+{
+    CRecordingPrompter prompter;
+    CTempHome home;
+    CCovermintDoc doc;
+    FillDocument(doc, home);
+    const QString path = home.FilePath(QStringLiteral("file.cla"));
+    ASSERT_TRUE(LabelFile::Store(doc, path));
+    QByteArray bytes;
+    QBuffer out(&bytes);
+    out.open(QIODevice::WriteOnly);
+    ASSERT_TRUE(LabelFile::Store(doc, out));
+    EXPECT_EQ(bytes, ReadAll(path));
+
+    QBuffer in(&bytes);
+    in.open(QIODevice::ReadOnly);
+    CCovermintDoc again;
+    ASSERT_TRUE(LabelFile::Read(again, in, QStringLiteral("buffer")).ok);
+    EXPECT_EQ(again.Header().name, doc.Header().name);
+    EXPECT_EQ(again.Engine().Primitives().size(), doc.Engine().Primitives().size());
+
+    QBuffer closed; // never opened: every write fails
+    EXPECT_FALSE(LabelFile::Store(doc, closed));
+    EXPECT_TRUE(prompter.messages.isEmpty()) << prompter.messages.join(u'|').toStdString();
 }
 
 TEST(LabelFile, HugeValuesAndDeepTrees)
