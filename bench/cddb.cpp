@@ -3,6 +3,8 @@
 #include "cd/CCddbClient.h"
 #include "support/HeadlessProcess.h"
 
+#include "support/ScratchHome.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -62,9 +64,5 @@ BENCHMARK(BM_DiscIdOfACueImage)->Unit(benchmark::kMillisecond)->Iterations(20)->
 
 int main(int argc, char** argv)
 {
-    QCoreApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return RunBenchmarksInScratchHome<QCoreApplication>(argc, argv);
 }

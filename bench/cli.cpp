@@ -2,6 +2,8 @@
 // render a 300 dpi PNG, write it, exit.
 #include "support/HeadlessProcess.h"
 
+#include "support/ScratchHome.h"
+
 #include <QCoreApplication>
 
 namespace {
@@ -18,9 +20,5 @@ BENCHMARK(BM_ExportShippedTemplateToPng)->Unit(benchmark::kMillisecond)->Iterati
 
 int main(int argc, char** argv)
 {
-    QCoreApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return RunBenchmarksInScratchHome<QCoreApplication>(argc, argv);
 }

@@ -2,6 +2,8 @@
 // against `find DIR -printf '%s %T@\n'` on the same tree, warm cache.
 #include "directory/DirectoryReader.h"
 
+#include "support/ScratchHome.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -90,9 +92,5 @@ BENCHMARK(BM_ReadTreeWithSongLengths)->Unit(benchmark::kMillisecond)->UseRealTim
 } // namespace
 int main(int argc, char** argv)
 {
-    QCoreApplication app(argc, argv); // QProcess needs one
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return RunBenchmarksInScratchHome<QCoreApplication>(argc, argv);
 }

@@ -8,13 +8,13 @@
 #include "drawing/CRectangle.h"
 #include "drawing/CTextPrimitive.h"
 
+#include "support/ScratchHome.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QProcess>
-#include <QSettings>
 #include <QStandardPaths>
-#include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
@@ -168,16 +168,10 @@ public:
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QTemporaryDir scratch;
-    qputenv("XDG_CONFIG_HOME", QDir(scratch.path()).filePath(QStringLiteral("config")).toLocal8Bit());
+    const CScratchHome scratch;
     QGuiApplication app(argc, argv);
-    const QString home = scratch.path() + QStringLiteral("/home/");
-    QDir().mkpath(home + QStringLiteral("Templates"));
-    QSettings(QStringLiteral("Covermint"), QStringLiteral("Covermint")).setValue(QStringLiteral("HOMEDIR"), home);
-
-    g_labelPath = scratch.path() + QStringLiteral("/big.cla");
+    scratch.Register();
+    g_labelPath = scratch.Path() + QStringLiteral("/big.cla");
     {
         CCovermintDoc doc;
         AddPrimitives(doc, 5000);
@@ -188,9 +182,8 @@ int main(int argc, char** argv)
         }
     }
 
-    benchmark::Initialize(&argc, argv);
     CRecordingReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
+    RunBenchmarks(argc, argv, &reporter);
     const auto small = reporter.seconds.find("BM_LoadPrimitives/10000");
     const auto large = reporter.seconds.find("BM_LoadPrimitives/40000");
     if (small != reporter.seconds.end() && large != reporter.seconds.end() && small->second > 0)
@@ -201,6 +194,5 @@ int main(int argc, char** argv)
     if (load != reporter.seconds.end() && lint != reporter.seconds.end() && lint->second > 0)
         std::printf("load / xmllint --noout = %.2f (%.1f ms / %.1f ms)\n", load->second / lint->second,
             load->second * 1000, lint->second * 1000);
-    benchmark::Shutdown();
     return 0;
 }

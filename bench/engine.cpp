@@ -7,6 +7,7 @@
 #include "drawing/LabelView.h"
 #include "support/ScratchHome.h"
 
+#include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
 #include <QRandomGenerator>
@@ -132,5 +133,5 @@ BENCHMARK(BM_UndoRedoMove)->Unit(benchmark::kMicrosecond);
 
 int main(int argc, char** argv)
 {
-    return RunBenchmarksInScratchHome(argc, argv);
+    return RunBenchmarksInScratchHome<QGuiApplication>(argc, argv);
 }

@@ -5,12 +5,12 @@
 #include "drawing/CImagePrimitive.h"
 #include "drawing/JpegReader.h"
 
+#include "support/ScratchHome.h"
+
 #include <QDir>
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
-#include <QSettings>
-#include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 
 #include <cstdlib>
@@ -113,23 +113,13 @@ BENCHMARK(BM_RenderFiveLargeImages)->Arg(96)->Arg(100)->Unit(benchmark::kMillise
 
 int main(int argc, char** argv)
 {
-    // Throw-away settings and home folder for the preferences an engine reads.
-    QTemporaryDir scratch;
-    qputenv("XDG_CONFIG_HOME", scratch.filePath(QStringLiteral("config")).toLocal8Bit());
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    const CScratchHome scratch;
     QGuiApplication app(argc, argv);
-    QDir().mkpath(scratch.filePath(QStringLiteral("Templates")));
-    QSettings(QStringLiteral("Covermint"), QStringLiteral("Covermint"))
-        .setValue(QStringLiteral("HOMEDIR"), scratch.path() + QLatin1Char('/'));
-
-    g_photo = scratch.filePath(QStringLiteral("photo.jpg"));
+    scratch.Register();
+    g_photo = QDir(scratch.Path()).filePath(QStringLiteral("photo.jpg"));
     if (!Photo(4000, 3000).save(g_photo, "JPEG", 90)) {
         std::fprintf(stderr, "could not write the test JPEG\n");
         return 1;
     }
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return RunBenchmarks(argc, argv);
 }

@@ -7,6 +7,7 @@
 
 #include "support/ScratchHome.h"
 
+#include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
 #include <QRandomGenerator>
@@ -83,5 +84,5 @@ BENCHMARK(BM_CdBackListing)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)
 {
-    return RunBenchmarksInScratchHome(argc, argv);
+    return RunBenchmarksInScratchHome<QGuiApplication>(argc, argv);
 }

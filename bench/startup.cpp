@@ -6,6 +6,8 @@
 #include "document/HomeFolderSeed.h"
 #include "document/CPreferences.h"
 
+#include "support/ScratchHome.h"
+
 #include <QApplication>
 #include <QDir>
 #include <QFile>
@@ -101,14 +103,8 @@ BENCHMARK(BM_StartUpWithALabel)->Unit(benchmark::kMillisecond)->Iterations(10);
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
     // Never the user's own settings: HOMEDIR is registered for the run.
-    QTemporaryDir config;
-    qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
+    const CScratchHome scratch;
     QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return RunBenchmarks(argc, argv);
 }

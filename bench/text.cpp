@@ -5,12 +5,11 @@
 #include "drawing/CTextPrimitive.h"
 #include "drawing/LabelView.h"
 
+#include "support/ScratchHome.h"
+
 #include <QApplication>
-#include <QDir>
 #include <QImage>
 #include <QPainter>
-#include <QSettings>
-#include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 
 namespace {
@@ -87,17 +86,5 @@ BENCHMARK(BM_RepaintAfterZoomChange)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    // A throw-away home folder, so the preferences the engine loads are not
-    // the user's.
-    QTemporaryDir home;
-    qputenv("XDG_CONFIG_HOME", home.path().toLocal8Bit());
-    QApplication app(argc, argv);
-    QDir(home.path()).mkpath(QStringLiteral("Templates"));
-    QSettings(QStringLiteral("Covermint"), QStringLiteral("Covermint")).setValue(QStringLiteral("HOMEDIR"), home.path() + QLatin1Char('/'));
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return RunBenchmarksInScratchHome<QApplication>(argc, argv);
 }

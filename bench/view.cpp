@@ -6,6 +6,8 @@
 #include "drawing/DrawingDefaults.h"
 #include "view/CCovermintView.h"
 
+#include "support/ScratchHome.h"
+
 #include <QApplication>
 #include <QImage>
 #include <QMouseEvent>
@@ -74,11 +76,5 @@ BENCHMARK(BM_DragSelectionStep)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return RunBenchmarksInScratchHome<QApplication>(argc, argv);
 }
