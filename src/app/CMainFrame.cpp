@@ -2,6 +2,7 @@
 
 #include "app/BatchCommand.h"
 #include "app/CChildFrame.h"
+#include "app/CLabelDriveCombo.h"
 #include "app/CCovermintApp.h"
 #include "app/CTreeViewLabel.h"
 #include "app/CTreeViewTemplate.h"
@@ -148,10 +149,10 @@ void CMainFrame::CreateToolBars()
                 AddImage, ToolDirectorySegment, ToolText, ToolEllipse});
     NewToolBar(QStringLiteral("Stacking Bar"), ViewStackingBar, {Lower, Raise, MoveToBottom, MoveToTop});
     NewToolBar(QStringLiteral("Zoom Bar"), ViewZoomBar, {ZoomIn, ZoomOut});
-    // Nothing to show on the drive bar yet: it stays hidden, and so does its View item.
-    QToolBar* drives = NewToolBar(QStringLiteral("Drive Bar"), ViewDriveBar, {});
-    drives->hide();
-    drives->toggleViewAction()->setVisible(false);
+    // A row of its own: beside the others its buttons would fall off the edge.
+    addToolBarBreak();
+    QToolBar* drives = NewToolBar(QStringLiteral("Drive Bar"), ViewDriveBar, {ReadDrive, DirectoryInformation, ConnectToCddb});
+    drives->insertWidget(drives->actions().value(0), new CLabelDriveCombo(drives));
 
     const QList<std::pair<int, const char*>> texts = {{ViewToolbar, "&Toolbar"},
                                                       {ViewDrawingBar, "&Drawing Bar"},

@@ -29,6 +29,7 @@ namespace ReadDriveCommand {
 
 void Execute(CCovermintDoc& document, QWidget* dialogParent, QStatusBar* status)
 {
+    const QString drive = CPreferences::Instance().LabelDrive();
     CDiskInformation disk;
     int result = ReadOk;
     {
@@ -38,12 +39,12 @@ void Execute(CCovermintDoc& document, QWidget* dialogParent, QStatusBar* status)
                 status->showMessage(path);
         });
         CScopedProgressCallback installed(progress);
-        result = DriveReading::Read(CPreferences::Instance().LabelDrive(), document.DisplaySettings().dirDepth, disk);
+        result = DriveReading::Read(drive, document.DisplaySettings().dirDepth, disk);
     }
     if (result == ReadCancelled)
         return;
     if (result != ReadOk) {
-        Prompter().ShowMessage(DriveReading::kProblemsMessage, CPrompter::Icon::Warning);
+        Prompter().ShowMessage(DriveReading::FailureMessage(drive, result), CPrompter::Icon::Warning);
         return;
     }
     if (CDocumentDirectoryInformation* target = ChooseTarget(document, dialogParent)) {

@@ -126,6 +126,22 @@ void CDirectorySegment::DrawListing(QPainter& painter, CFileDirectory& tree)
     CRectangle::Draw(painter);
     m_lineColor = lineColor;
 
+    m_leftOut = LayOut(painter, tree, m_rows);
+
+    if (m_leftOut > 0 && !m_owner->IsPrinting()) {
+        const QPoint corner = ToView(GetRect().BottomRight());
+        const QPoint marker[] = {corner + QPoint(-2, 2), corner + QPoint(-2 - kMarkerSize, 2),
+                                 corner + QPoint(-2, 2 + kMarkerSize)};
+        painter.save();
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(QColor(255, 0, 0));
+        painter.drawPolygon(marker, 3);
+        painter.restore();
+    }
+}
+
+int CDirectorySegment::LayOut(QPainter& painter, CFileDirectory& tree, std::vector<ListingRow>& rows) const
+{
     std::vector<const CPrimitive*> above;
     const std::vector<PrimitivePtr>& all = m_owner->Primitives();
     const int index = m_owner->IndexOf(this);
@@ -140,19 +156,16 @@ void CDirectorySegment::DrawListing(QPainter& painter, CFileDirectory& tree)
     const ListingStyle style{GetRect(), m_font, m_textColor, m_penWidth, m_display};
     CListingLayout layout(*m_owner, painter, style, above);
     layout.Lay(tree);
-    m_rows = layout.Rows();
-    m_leftOut = CListingLayout::CountLeftOut(tree, m_display);
+    rows = layout.Rows();
+    return CListingLayout::CountLeftOut(tree, m_display);
+}
 
-    if (m_leftOut > 0 && !m_owner->IsPrinting()) {
-        const QPoint corner = ToView(GetRect().BottomRight());
-        const QPoint marker[] = {corner + QPoint(-2, 2), corner + QPoint(-2 - kMarkerSize, 2),
-                                 corner + QPoint(-2, 2 + kMarkerSize)};
-        painter.save();
-        painter.setPen(Qt::NoPen);
-        painter.setBrush(QColor(255, 0, 0));
-        painter.drawPolygon(marker, 3);
-        painter.restore();
-    }
+int CDirectorySegment::LeftOutOf(QPainter& painter, CFileDirectory& tree) const
+{
+    if (!m_owner)
+        return 0;
+    std::vector<ListingRow> rows;
+    return LayOut(painter, tree, rows);
 }
 
 QString CDirectorySegment::GetDescription() const

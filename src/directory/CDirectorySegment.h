@@ -93,11 +93,16 @@ public:
     const std::vector<ListingRow>& PlacedRows() const { return m_rows; }
     int PlacedCount() const { return int(m_rows.size()); }
     int LeftOutCount() const { return m_leftOut; }
+    // Lays tree out as a drawing would, into painter, and keeps nothing of
+    // it: how many entries would be left out. Marks the tree as DrawListing does.
+    int LeftOutOf(QPainter& painter, CFileDirectory& tree) const;
 
 protected:
     std::vector<KeyedField> OwnFields() override;
 
 private:
+    int LayOut(QPainter& painter, CFileDirectory& tree, std::vector<ListingRow>& rows) const;
+
     FontSpec m_font;
     int m_highlight = 0;
     CDirectoryDisplaySettings m_display;

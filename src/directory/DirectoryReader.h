@@ -15,6 +15,7 @@ enum DirectoryReadResult : int
     ReadOutOfMemory = 3,
     ReadSpaceQueryFailed = 4,
     ReadCancelled = 5,   // the progress callback asked to stop
+    ReadNotMounted = 6,  // a drive's device node with no file system mounted from it
 };
 
 struct CDiskInformation

@@ -1,8 +1,12 @@
 #include "directory/DirectorySegments.h"
 
 #include "directory/CDirectorySegment.h"
+#include "directory/CFileInformation.h"
 #include "drawing/CDrawingEngine.h"
 #include "drawing/PrimitiveKinds.h"
+
+#include <QImage>
+#include <QPainter>
 
 void AddDirectoryPrimitiveKinds()
 {
@@ -41,4 +45,18 @@ void SetSegmentTextColour(CDrawingEngine& engine, ColorRef colour)
 {
     for (CDirectorySegment* segment : SegmentsOf(engine))
         segment->SetTextColor(colour);
+}
+
+int LeftOutOfListing(const CDrawingEngine& engine, const QString& segmentName, const CFileDirectory& tree)
+{
+    CFileDirectory copy;
+    copy.DeepCopyFrom(tree);
+    // The layout draws as it goes; a one-pixel image takes the strokes.
+    QImage scratch(1, 1, QImage::Format_ARGB32_Premultiplied);
+    QPainter painter(&scratch);
+    int leftOut = 0;
+    for (const CDirectorySegment* segment : SegmentsOf(engine))
+        if (segment->GetSegmentName() == segmentName)
+            leftOut = segment->LeftOutOf(painter, copy);
+    return leftOut;
 }

@@ -8,6 +8,7 @@
 
 class CDirectorySegment;
 class CDrawingEngine;
+class CFileDirectory;
 
 // Lets engines build "CDirectorySegment" by name (loading). Idempotent.
 void AddDirectoryPrimitiveKinds();
@@ -18,3 +19,6 @@ std::vector<CDirectorySegment*> SegmentsOf(const CDrawingEngine& engine);
 void MarkSegment(CDrawingEngine& engine, const QString& segmentName, int flag);
 void SetSegmentFonts(CDrawingEngine& engine, double pointSize, const QString& faceName, int attributes);
 void SetSegmentTextColour(CDrawingEngine& engine, ColorRef colour);
+// How many entries of tree the segments of that segment name, laid out
+// bottom to top as a drawing does, would leave out; 0 when there are none.
+int LeftOutOfListing(const CDrawingEngine& engine, const QString& segmentName, const CFileDirectory& tree);

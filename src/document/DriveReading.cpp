@@ -3,6 +3,7 @@
 #include "directory/CDocumentDirectoryInformation.h"
 #include "directory/IsoImageReader.h"
 #include "document/CCovermintDoc.h"
+#include "platform/MediaVolumes.h"
 
 #include <QFileInfo>
 
@@ -35,16 +36,64 @@ int ReadImage(const QString& path, int depth, CDiskInformation& disk)
     return ReadOk;
 }
 
+class CSystemDeviceProbe final : public IDeviceProbe
+{
+public:
+    DeviceState Probe(const QString& path) const override
+    {
+        if (!MediaVolumes::IsBlockDevice(path))
+            return {};
+        return {true, MediaVolumes::DeviceOf(path).optical, MediaVolumes::MountPointOf(path)};
+    }
+};
+
+const IDeviceProbe*& InstalledProbe()
+{
+    static const CSystemDeviceProbe system;
+    static const IDeviceProbe* probe = &system;
+    return probe;
+}
+
+const IDeviceProbe& Probe()
+{
+    return *InstalledProbe();
+}
+
 } // namespace
+
+CScopedDeviceProbe::CScopedDeviceProbe(const IDeviceProbe& probe) : m_previous(InstalledProbe())
+{
+    InstalledProbe() = &probe;
+}
+
+CScopedDeviceProbe::~CScopedDeviceProbe()
+{
+    InstalledProbe() = m_previous;
+}
 
 bool IsReadable(const QString& path)
 {
     const QFileInfo info(path);
-    return info.isDir() || (info.isFile() && IsIsoImage(path));
+    if (info.isDir() || (info.isFile() && IsIsoImage(path)))
+        return true;
+    return !Probe().Probe(path).mountPoint.isEmpty();
+}
+
+bool IsDevice(const QString& path)
+{
+    return Probe().Probe(path).isDevice;
 }
 
 int Read(const QString& path, int depth, CDiskInformation& disk)
 {
+    // A drive's device node cannot be listed; its disc can, where it is mounted.
+    if (const DeviceState device = Probe().Probe(path); device.isDevice) {
+        if (device.mountPoint.isEmpty()) {
+            disk.Clear();
+            return ReadNotMounted;
+        }
+        return Read(device.mountPoint, depth, disk);
+    }
     if (QFileInfo(path).isFile() && IsIsoImage(path)) {
         const int result = ReadImage(path, depth, disk);
         SortTree(disk.root);
@@ -56,6 +105,18 @@ int Read(const QString& path, int depth, CDiskInformation& disk)
     const int result = ReadDisk(request, disk);
     SortTree(disk.root);
     return result;
+}
+
+QString FailureMessage(const QString& path, int result)
+{
+    if (result != ReadNotMounted)
+        return kProblemsMessage;
+    if (Probe().Probe(path).optical)
+        return QStringLiteral("There is no disc mounted in the drive %1. "
+                              "Insert a disc with files on it and wait until the system has mounted it, then try "
+                              "again. An audio CD holds no files: Connect to CDDB reads its titles.")
+            .arg(path);
+    return QStringLiteral("Nothing is mounted from %1. Mount it, then try again.").arg(path);
 }
 
 CDocumentDirectoryInformation* TargetWithoutChoice(CCovermintDoc& document)

@@ -77,6 +77,16 @@ void Stack(QPainter& p, bool up, bool allTheWay)
         p.drawLine(QPointF(22, tip - 2 * dir), QPointF(31, tip - 2 * dir));
 }
 
+// A disc seen from above, its hole in the middle.
+void Disc(QPainter& p, QPointF centre, qreal radius)
+{
+    p.setBrush(QColor(205, 215, 230));
+    p.drawEllipse(centre, radius, radius);
+    p.setBrush(kPaper);
+    p.drawEllipse(centre, radius * 0.28, radius * 0.28);
+    p.setBrush(Qt::NoBrush);
+}
+
 void CurvedArrow(QPainter& p, bool redo)
 {
     if (redo) {
@@ -222,6 +232,33 @@ QIcon CommandIcons::ForCommand(int id)
                                      QPointF(28, 26)}));
             p.setBrush(QColor(250, 200, 40));
             p.drawEllipse(QPointF(22, 10), 3, 3);
+        });
+    case ReadDrive:
+        return Paint([](QPainter& p) {
+            Disc(p, QPointF(13, 13), 11);
+            p.setPen(QPen(kAccent, 3.0, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+            p.drawLine(QPointF(25, 14), QPointF(25, 29));
+            p.drawLine(QPointF(25, 29), QPointF(20, 24));
+            p.drawLine(QPointF(25, 29), QPointF(30, 24));
+        });
+    case DirectoryInformation:
+        return Paint([](QPainter& p) {
+            p.setBrush(QColor(250, 210, 110));
+            p.drawRect(QRectF(3, 4, 11, 8));
+            p.drawRect(QRectF(13, 19, 11, 8));
+            p.setPen(QPen(kInk, 1.5));
+            p.drawLine(QPointF(7, 12), QPointF(7, 23));
+            p.drawLine(QPointF(7, 23), QPointF(13, 23));
+            p.drawLine(QPointF(18, 8), QPointF(29, 8));
+            p.drawLine(QPointF(27, 23), QPointF(31, 23));
+        });
+    case ConnectToCddb:
+        return Paint([](QPainter& p) {
+            Disc(p, QPointF(12, 12), 10);
+            p.setPen(QPen(kAccent, 1.8));
+            p.drawEllipse(QPointF(22, 22), 8, 8);
+            p.drawEllipse(QRectF(18.5, 14, 7, 16));
+            p.drawLine(QPointF(14, 22), QPointF(30, 22));
         });
     case ZoomIn:
         return Paint([](QPainter& p) { Magnifier(p, QPointF(13, 13), 9, 1); });

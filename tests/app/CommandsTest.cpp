@@ -154,7 +154,7 @@ TEST_F(Commands, ToolsZoomAndHiddenFeatures)
         EXPECT_TRUE(main.Action(id)->isVisible()) << id;
         EXPECT_FALSE(main.Action(id)->isEnabled()) << id;
     }
-    EXPECT_FALSE(main.ToolBar(ViewDriveBar)->isVisible());
+    EXPECT_TRUE(main.ToolBar(ViewDriveBar)->isVisible());
 
     ASSERT_TRUE(home.AddLabel(QStringLiteral("disk.cla")));
     CChildFrame* frame = app->OpenDocumentFile(home.Label(QStringLiteral("disk.cla")));

@@ -360,6 +360,35 @@ TEST_F(SegmentTest, HiddenDirectoriesKeepTheirFilesIndentedAndMarksContinueInThe
     EXPECT_EQ(next->LeftOutCount(), 0);
 }
 
+TEST_F(SegmentTest, LeftOutOfAListingCountsAnotherTreeAsTheDrawingWouldAndKeepsNothing)
+{
+    auto first = AddSegment({100, -100, 420, -200}, QStringLiteral("Back"));
+    auto second = AddSegment({100, -300, 210, -400}, QStringLiteral("Back"));
+    AddSegment({500, -100, 900, -600}, QStringLiteral("Front"));
+    CFileDirectory& stored = Tree(QStringLiteral("Back"));
+    for (int i = 0; i < 3; ++i)
+        stored.AddFile(QString::asprintf("s%d", i));
+    CFileDirectory candidate;
+    for (int i = 0; i < 60; ++i)
+        candidate.AddFile(QString::asprintf("c%02d", i));
+
+    const int counted = LeftOutOfListing(doc.Engine(), QStringLiteral("Back"), candidate);
+    EXPECT_EQ(LeftOutOfListing(doc.Engine(), QStringLiteral("Front"), candidate), 0);
+    EXPECT_EQ(LeftOutOfListing(doc.Engine(), QStringLiteral("Nowhere"), candidate), 0);
+    // The segments still show the stored tree; the candidate's own marks are untouched.
+    Render();
+    EXPECT_EQ(first->PlacedCount() + second->PlacedCount(), 3);
+    for (const FileNodePtr& child : candidate.Children())
+        EXPECT_EQ(child->GetMark(), 0);
+
+    // Drawn for real, the same tree leaves out as many in the last segment of the name.
+    stored.DeepCopyFrom(candidate);
+    Render();
+    EXPECT_GT(counted, 0);
+    EXPECT_EQ(counted, 60 - first->PlacedCount() - second->PlacedCount());
+    EXPECT_EQ(second->LeftOutCount(), counted);
+}
+
 TEST_F(SegmentTest, SecondTextFollowsPrecedenceAndUnits)
 {
     CFileFile file(QStringLiteral("x"));

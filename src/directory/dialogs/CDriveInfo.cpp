@@ -43,6 +43,7 @@ CDriveInfo::CDriveInfo(CCovermintDoc* document, const DriveInfoOptions& options,
     , m_batch(options.batchDrive.has_value())
     , m_drives(new CDriveListCombo)
     , m_update(new QPushButton(tr("Update")))
+    , m_leftOutText(new QLabel)
     , m_progressLine(new QWidget)
     , m_progressText(new QLabel)
     , m_treeEditor(new CDirectoryTreeEditor(m_tree))
@@ -71,7 +72,10 @@ CDriveInfo::CDriveInfo(CCovermintDoc* document, const DriveInfoOptions& options,
         m_highlight->Only(m_edited);
 
     connect(m_update, &QPushButton::clicked, this, &CDriveInfo::ReadSelectedDrive);
-    connect(m_treeEditor, &CDirectoryTreeEditor::deletedByKey, this, [this] { m_changed = true; });
+    connect(m_treeEditor, &CDirectoryTreeEditor::deletedByKey, this, [this] {
+        m_changed = true;
+        ShowLeftOut();
+    });
     connect(m_segments, &QComboBox::activated, this, &CDriveInfo::ChooseSegmentName);
     connect(m_pages, &CDirectorySettingsPages::depthChosen, this, &CDriveInfo::StoreDepth);
     connect(m_pages->SpecialButton(), &QPushButton::clicked, this, &CDriveInfo::ChooseSpecialWidth);
@@ -89,6 +93,8 @@ QLayout* CDriveInfo::MakeLayout()
     auto* drive = new QHBoxLayout;
     drive->addWidget(m_drives, 1);
     drive->addWidget(m_update);
+    m_leftOutText->setObjectName(QStringLiteral("LeftOut"));
+    drive->addWidget(m_leftOutText);
     m_progressLine->setObjectName(QStringLiteral("Progress"));
     auto* progress = new QHBoxLayout(m_progressLine);
     progress->setContentsMargins(0, 0, 0, 0);
@@ -141,6 +147,18 @@ void CDriveInfo::LoadSegmentName(const QString& name)
     }
     m_treeEditor->Rebuild();
     ShowSettings();
+    ShowLeftOut();
+}
+
+void CDriveInfo::ShowLeftOut()
+{
+    if (!m_document || !TargetSegment()) {
+        m_leftOutText->clear();
+        return;
+    }
+    const int count = LeftOutOfListing(m_document->Engine(), m_segmentName, m_tree);
+    m_leftOutText->setText(count == 0 ? tr("Everything fits")
+                                      : count == 1 ? tr("1 entry left out") : tr("%1 entries left out").arg(count));
 }
 
 void CDriveInfo::ShowSettings()
@@ -173,6 +191,7 @@ void CDriveInfo::ChooseSegmentName(int index)
 int CDriveInfo::ReadSelectedDrive()
 {
     const int depth = CDirectorySettingsPages::DepthOfEntry(m_pages->DepthList()->currentIndex());
+    const QString drive = m_drives->SelectedPath();
     CDiskInformation disk;
     int result = ReadOk;
     m_progressLine->show();
@@ -180,7 +199,7 @@ int CDriveInfo::ReadSelectedDrive()
         CWaitCursor wait;
         CUiReadProgress progress([this](const QString& path) { m_progressText->setText(path); });
         CScopedProgressCallback installed(progress);
-        result = DriveReading::Read(m_drives->SelectedPath(), depth, disk);
+        result = DriveReading::Read(drive, depth, disk);
     }
     m_progressLine->hide();
     if (result == ReadOk) {
@@ -188,8 +207,9 @@ int CDriveInfo::ReadSelectedDrive()
         m_totalSpace = disk.totalSpace;
         m_tree.DeepCopyFrom(disk.root);
         m_treeEditor->Rebuild();
+        ShowLeftOut();
     } else if (result != ReadCancelled && !m_batch) {
-        Prompter().ShowMessage(DriveReading::kProblemsMessage, CPrompter::Icon::Warning);
+        Prompter().ShowMessage(DriveReading::FailureMessage(drive, result), CPrompter::Icon::Warning);
     }
     return result;
 }
@@ -258,6 +278,7 @@ bool CDriveInfo::ApplyChanges()
     m_pages->Read(settings);
     StoreSettings(settings);
     RedrawViews();
+    ShowLeftOut();
     WarnAboutDateFormat(settings.showFileDateFormat);
     return true;
 }

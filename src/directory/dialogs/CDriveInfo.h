@@ -52,6 +52,8 @@ public:
 
     CDriveListCombo* Drives() const { return m_drives; }
     QPushButton* UpdateButton() const { return m_update; }
+    // How many entries of the working copy the listing leaves out.
+    QLabel* LeftOutText() const { return m_leftOutText; }
     QWidget* ProgressLine() const { return m_progressLine; }
     CDirectoryTreeEditor* TreeEditor() const { return m_treeEditor; }
     QComboBox* SegmentList() const { return m_segments; }
@@ -64,6 +66,7 @@ private:
     // The working copy and the controls from the record and settings of name.
     void LoadSegmentName(const QString& name);
     void ShowSettings();
+    void ShowLeftOut();
     void ChooseSegmentName(int index);
     void StoreDepth(int depth);
     void ChooseSpecialWidth();
@@ -86,6 +89,7 @@ private:
 
     CDriveListCombo* m_drives;
     QPushButton* m_update;
+    QLabel* m_leftOutText;
     QWidget* m_progressLine;
     QLabel* m_progressText;
     CDirectoryTreeEditor* m_treeEditor;

@@ -13,6 +13,7 @@
 #include "document/CCovermintDoc.h"
 #include "drawing/CTextPrimitive.h"
 #include "platform/RecordingPrompter.h"
+#include "support/FakeDeviceProbe.h"
 #include "support/TempHome.h"
 #include "toolkit/CommandIds.h"
 #include "toolkit/DriveListCombo.h"
@@ -25,6 +26,9 @@
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QFile>
+#include <QImage>
+#include <QLabel>
+#include <QPainter>
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -193,6 +197,81 @@ TEST_F(DirectoryDialogs, ApplyWritesTheReadTreeAndSizesIntoTheRecordOfTheName)
     QTest::mouseClick(dialog.UpdateButton(), Qt::LeftButton);
     EXPECT_EQ(prompter.messages, QStringList{"There were problems reading from the directory."});
     EXPECT_EQ(Names(dialog.Tree()), (QStringList{"song.txt", "sub"}));
+}
+
+TEST_F(DirectoryDialogs, BesideUpdateTheDialogSaysHowManyEntriesTheListingLeavesOut)
+{
+    QTemporaryDir drive;
+    for (int i = 0; i < 150; ++i)
+        QFile(drive.filePath(QString::asprintf("file%03d.txt", i))).open(QIODevice::WriteOnly);
+    auto back = AddSegment(QStringLiteral("Back"));
+    AddSegment(QStringLiteral("Front"));
+    CFileDirectory one;
+    one.AddFile(QStringLiteral("only.txt"));
+    doc.FindDirectoryInformation(QStringLiteral("Front"))->ReplaceTree(one);
+
+    DriveInfoOptions options;
+    options.editedSegment = back.get();
+    CDriveInfo dialog(&doc, options);
+    dialog.show();
+    EXPECT_EQ(dialog.LeftOutText()->text(), QStringLiteral("Everything fits"));
+    dialog.Drives()->SelectPath(drive.path());
+    QTest::mouseClick(dialog.UpdateButton(), Qt::LeftButton);
+    const QString afterUpdate = dialog.LeftOutText()->text();
+
+    // The label, drawn with what Apply stored, leaves out just as many.
+    QTest::mouseClick(Button(dialog, QDialogButtonBox::Apply), Qt::LeftButton);
+    QImage image(900, 1150, QImage::Format_RGB32);
+    QPainter painter(&image);
+    doc.Engine().Render(painter, RenderOptions{});
+    ASSERT_GT(back->LeftOutCount(), 1);
+    EXPECT_EQ(afterUpdate, QStringLiteral("%1 entries left out").arg(back->LeftOutCount()));
+    EXPECT_EQ(dialog.LeftOutText()->text(), afterUpdate);
+
+    const std::pair<QString, QString> byName[] = {{QStringLiteral("Front"), QStringLiteral("Everything fits")},
+                                                 {QString(), QString()}, // no segment shows it
+                                                 {QStringLiteral("Back"), afterUpdate}};
+    QComboBox* names = dialog.SegmentList();
+    for (const auto& [name, shown] : byName) {
+        names->setCurrentIndex(names->findText(name));
+        emit names->activated(names->currentIndex());
+        EXPECT_EQ(dialog.LeftOutText()->text(), shown) << name.toStdString();
+    }
+}
+
+TEST_F(DirectoryDialogs, UpdateReadsADriveWhereItsDiscIsMountedAndSaysWhenNothingIs)
+{
+    QTemporaryDir mounted;
+    QFile(mounted.filePath(QStringLiteral("track.txt"))).open(QIODevice::WriteOnly);
+    FakeDeviceProbe probe;
+    struct Case
+    {
+        QString device;
+        DriveReading::DeviceState state;
+        QString message; // empty: the disc is read
+    };
+    const Case cases[] = {
+        {QStringLiteral("/dev/sr7"), {true, true, {}},
+         QStringLiteral("There is no disc mounted in the drive /dev/sr7. Insert a disc with files on it and wait "
+                        "until the system has mounted it, then try again. An audio CD holds no files: Connect to "
+                        "CDDB reads its titles.")},
+        {QStringLiteral("/dev/sdz1"), {true, false, {}},
+         QStringLiteral("Nothing is mounted from /dev/sdz1. Mount it, then try again.")},
+        {QStringLiteral("/dev/sr8"), {true, true, mounted.path()}, {}},
+    };
+    CDriveInfo dialog(&doc);
+    dialog.show();
+    for (const Case& c : cases) {
+        prompter.messages.clear();
+        probe.devices[c.device] = c.state;
+        dialog.Drives()->SelectPath(c.device);
+        const int result = dialog.ReadSelectedDrive();
+        EXPECT_EQ(prompter.messages, c.message.isEmpty() ? QStringList() : QStringList{c.message}) << c.device.toStdString();
+        EXPECT_EQ(result == ReadOk, c.message.isEmpty()) << c.device.toStdString();
+        EXPECT_EQ(Names(dialog.Tree()), c.message.isEmpty() ? QStringList{"track.txt"} : QStringList())
+            << c.device.toStdString();
+        EXPECT_EQ(DriveReading::IsReadable(c.device), c.message.isEmpty()) << c.device.toStdString();
+    }
 }
 
 TEST_F(DirectoryDialogs, ADiscImageChosenFromTheDriveListIsReadAsTheDrive)
