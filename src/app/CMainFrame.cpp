@@ -55,7 +55,7 @@ QString StatusTip(const CommandInfo& info)
 bool IsAppCommand(int id)
 {
     switch (id) {
-    case New: case Open: case PrintSetup: case Exit: case HelpContents: case About: case TipOfTheDay:
+    case New: case Open: case PrintSetup: case PrintCalibration: case Exit: case HelpContents: case About: case TipOfTheDay:
     case LinkCddbHome: case LinkCddbBrowser: case LinkHome1: case LinkHome2: case LinkMail:
     case CddbRegistration:
         return true;
@@ -259,7 +259,7 @@ void CMainFrame::CreateMenus()
     QMenu* links = NewMenu(QStringLiteral("&Links"), {LinkCddbHome, LinkCddbBrowser, 0, LinkHome1, LinkHome2, 0, LinkMail});
     QMenu* help = NewMenu(QStringLiteral("&Help"), {HelpContents, 0, About, TipOfTheDay});
 
-    m_noLabelMenus = {FileMenu({New, Open, 0, PrintSetup, 0, CddbRegistration}), viewMenu(false), links, help};
+    m_noLabelMenus = {FileMenu({New, Open, 0, PrintSetup, PrintCalibration, 0, CddbRegistration}), viewMenu(false), links, help};
 
     QMenu* edit = NewMenu(QStringLiteral("&Edit"), {Undo, Redo, 0, SelectAll, 0, Cut, Copy, Paste, 0,
                                                     LabelHeader, ClearCddbAndDirectory});
@@ -281,7 +281,8 @@ void CMainFrame::CreateMenus()
     connect(m_windowMenu, &QMenu::aboutToShow, this, &CMainFrame::UpdateWindowMenu);
 
     m_labelMenuList = {FileMenu({New, Open, Close, Save, SaveAs, 0, DirectoryInformation, ReadDrive, BatchUpdate,
-                                 ConnectToCddb, 0, Print, PrintPreview, PrintSetup, 0, CddbRegistration}),
+                                 ConnectToCddb, 0, Print, PrintPreview, PrintSetup, PrintCalibration, 0,
+                                 CddbRegistration}),
                        edit, drawing, viewMenu(true), m_windowMenu, links, help};
 }
 

@@ -56,7 +56,7 @@ TEST(Workspace, TemplatesTabListsCategoriesAndTheirTemplates)
     CTreeViewTemplate tree;
     tree.Refresh();
     EXPECT_EQ(tree.Root()->text(0), QStringLiteral("Available Templates"));
-    EXPECT_EQ(ChildTexts(tree.Root()), QStringList({"aaa Mine", "CD Jewel Case", "JAZ Disk", "ZIP Disk"}));
+    EXPECT_EQ(ChildTexts(tree.Root()), QStringList({"aaa Mine", "CD DVD Disc", "CD Jewel Case", "DVD Case", "JAZ Disk", "ZIP Disk"}));
     EXPECT_EQ(ChildTexts(tree.Root()->child(0)), QStringList({"z.CTE"}));
     EXPECT_EQ(ChildTexts(tree.Root()->child(1)), QStringList({"CD Back Insert.cte", "CD Front Insert.cte"}));
 }
