@@ -7,6 +7,7 @@
 #include "export/LabelExporter.h"
 #include "platform/RecordingPrompter.h"
 #include "support/TempHome.h"
+#include "PrintingTestSupport.h"
 
 #include <QFile>
 #include <QImage>
@@ -17,17 +18,6 @@
 #include <limits>
 
 namespace {
-
-// Bounding box of every pixel that is not white.
-QRect Ink(const QImage& image)
-{
-    QRect box;
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            if ((image.pixel(x, y) & 0xffffff) != 0xffffff)
-                box |= QRect(x, y, 1, 1);
-    return box;
-}
 
 PrinterCalibration Calibration(double x, double y, double scale, const char* printer = "Office")
 {

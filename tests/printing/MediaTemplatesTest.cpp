@@ -6,6 +6,7 @@
 #include "platform/RecordingPrompter.h"
 #include "support/ProgramRun.h"
 #include "support/TempHome.h"
+#include "PrintingTestSupport.h"
 
 #include <QDir>
 #include <QFile>
@@ -19,16 +20,6 @@
 #include <pugixml.hpp>
 
 namespace {
-
-QRect Ink(const QImage& image)
-{
-    QRect box;
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            if ((image.pixel(x, y) & 0xffffff) != 0xffffff)
-                box |= QRect(x, y, 1, 1);
-    return box;
-}
 
 // Width and height of the PDF's first page, in points.
 QSizeF PdfPage(const QString& path)
