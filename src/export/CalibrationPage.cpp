@@ -88,7 +88,8 @@ void Render(QPainter& painter, QSize paperSize, double dpiX, double dpiY, const 
     heading.setBold(true);
     painter.setFont(heading);
     const QRectF text(150, paperSize.height() / 2 + 80, paperSize.width() - 300, 300);
-    painter.drawText(text.topLeft() + QPointF(0, 16), QStringLiteral("Covermint printer calibration: %1").arg(printer));
+    painter.drawText(text.topLeft() + QPointF(0, 16), printer.isEmpty() ? QStringLiteral("Covermint printer calibration")
+                                       : QStringLiteral("Covermint printer calibration: %1").arg(printer));
     QFont body(QStringLiteral("Liberation Sans"));
     body.setPixelSize(12);
     painter.setFont(body);
