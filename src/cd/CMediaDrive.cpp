@@ -1,6 +1,7 @@
 #include "cd/CMediaDrive.h"
 
 #include "cd/CCdAudio.h"
+#include "directory/IsoImageReader.h"
 #include "platform/MediaVolumes.h"
 
 #include <QDir>
@@ -32,6 +33,8 @@ quint32 CMediaDrive::VolumeSerial(const QString& drive)
 {
     if (IsDiscImage(drive))
         return DiscIdOf(drive);
+    if (IsIsoImage(drive))
+        return IsoVolumeSerial(drive);
     const MediaVolumes::CBlockDevice device = MediaVolumes::DeviceOf(drive);
     if (!device.fsUuid.isEmpty())
         return MediaVolumes::SerialOf(device.fsUuid);
@@ -72,6 +75,8 @@ QString CMediaDrive::DirectoryPath(const QString& drive)
 QString CMediaDrive::VolumeLabel(const QString& drive)
 {
     if (const QString label = MediaVolumes::DeviceOf(drive).fsLabel; !label.isEmpty())
+        return label;
+    if (const QString label = IsoVolumeLabel(drive); !label.isEmpty())
         return label;
     const QString path = DirectoryPath(drive);
     const QStorageInfo storage(path);

@@ -4,6 +4,7 @@
 #include "directory/CMP3HeaderReader.h"
 #include "directory/CVOCInfo.h"
 #include "directory/CWAVInfo.h"
+#include "directory/TagLibDeviceStream.h"
 #include "platform/Prompter.h"
 
 #include <QFile>
@@ -45,9 +46,28 @@ const Reader kReaders[] = {
     {".aac", Make<CAACExtendedFileDetails>},  {".wma", Make<CTagLibExtendedFileDetails>},
 };
 
+const Reader* FindReader(const QString& name)
+{
+    const QString extension = ExtensionOf(name);
+    if (extension.isEmpty())
+        return nullptr;
+    for (const Reader& reader : kReaders) {
+        if (extension == QLatin1String(reader.extension))
+            return &reader;
+    }
+    return nullptr;
+}
+
+// An unloaded reader for name's extension, or null.
+std::unique_ptr<CExtendedFileDetails> ReaderFor(const QString& name)
+{
+    const Reader* reader = FindReader(name);
+    return reader ? reader->make(name) : nullptr;
+}
+
 } // namespace
 
-bool CExtendedFileDetails::LoadLength(const std::function<std::optional<int>(QFile&)>& read)
+bool CExtendedFileDetails::Load()
 {
     const int fd = ::open(QFile::encodeName(m_path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0)
@@ -58,78 +78,75 @@ bool CExtendedFileDetails::LoadLength(const std::function<std::optional<int>(QFi
         ::close(fd);
         return false;
     }
-    const std::optional<int> length = read(file);
+    return Load(file);
+}
+
+bool CExtendedFileDetails::Load(QIODevice& device)
+{
+    std::optional<int> length;
+    try {
+        length = ReadLength(device);
+    } catch (...) {
+    }
     m_songLength = length.value_or(0);
     return length.has_value();
 }
 
-bool CMP3ExtendedFileDetails::Load()
+std::optional<int> CMP3ExtendedFileDetails::ReadLength(QIODevice& device) const
 {
-    return LoadLength([](QFile& file) -> std::optional<int> {
-        CMP3HeaderReader reader;
-        return reader.Load(file, file.size()) ? std::optional(reader.SongLength()) : std::nullopt;
-    });
+    CMP3HeaderReader reader;
+    return reader.Load(device, device.size()) ? std::optional(reader.SongLength()) : std::nullopt;
 }
 
-bool CWAVExtendedFileDetails::Load()
+std::optional<int> CWAVExtendedFileDetails::ReadLength(QIODevice& device) const
 {
-    return LoadLength([](QFile& file) -> std::optional<int> {
-        CWAVInfo info;
-        if (info.Load(file))
-            return info.SongLength();
-        Prompter().ShowMessage(QStringLiteral("The file cannot be loaded as a wave file"), CPrompter::Icon::Warning);
+    CWAVInfo info;
+    if (info.Load(device))
+        return info.SongLength();
+    Prompter().ShowMessage(QStringLiteral("The file cannot be loaded as a wave file"), CPrompter::Icon::Warning);
+    return std::nullopt;
+}
+
+std::optional<int> CVOCExtendedFileDetails::ReadLength(QIODevice& device) const
+{
+    CVOCInfo info;
+    return info.Load(device) ? std::optional(info.SongLength()) : std::nullopt;
+}
+
+std::optional<int> CAACExtendedFileDetails::ReadLength(QIODevice& device) const
+{
+    CADTSInfo info;
+    return info.Load(device, device.size()) ? std::optional(info.SongLength()) : std::nullopt;
+}
+
+std::optional<int> CTagLibExtendedFileDetails::ReadLength(QIODevice& device) const
+{
+    CTagLibDeviceStream stream(device, QFile::encodeName(Path()));
+    const TagLib::FileRef ref(&stream, true, TagLib::AudioProperties::Fast);
+    if (ref.isNull() || !ref.audioProperties())
         return std::nullopt;
-    });
-}
-
-bool CVOCExtendedFileDetails::Load()
-{
-    return LoadLength([](QFile& file) -> std::optional<int> {
-        CVOCInfo info;
-        return info.Load(file) ? std::optional(info.SongLength()) : std::nullopt;
-    });
-}
-
-bool CAACExtendedFileDetails::Load()
-{
-    return LoadLength([](QFile& file) -> std::optional<int> {
-        CADTSInfo info;
-        return info.Load(file, file.size()) ? std::optional(info.SongLength()) : std::nullopt;
-    });
-}
-
-bool CTagLibExtendedFileDetails::Load()
-{
-    return LoadLength([this](QFile& file) -> std::optional<int> {
-        file.close();
-        const TagLib::FileRef ref(QFile::encodeName(Path()).constData(), true, TagLib::AudioProperties::Fast);
-        if (ref.isNull() || !ref.audioProperties())
-            return std::nullopt;
-        return ref.audioProperties()->lengthInSeconds();
-    });
+    return ref.audioProperties()->lengthInSeconds();
 }
 
 std::unique_ptr<CExtendedFileDetails> CExtendedFileDetailsFactory::CreateDetails(const QString& path)
 {
-    const QString extension = ExtensionOf(path);
-    if (extension.isEmpty())
-        return nullptr;
-    for (const Reader& reader : kReaders) {
-        if (extension != QLatin1String(reader.extension))
-            continue;
-        std::unique_ptr<CExtendedFileDetails> details = reader.make(path);
-        try {
-            if (details->Load())
-                return details;
-        } catch (...) {
-        }
-        return nullptr;
-    }
-    return nullptr;
+    std::unique_ptr<CExtendedFileDetails> details = ReaderFor(path);
+    return details && details->Load() ? std::move(details) : nullptr;
 }
 
 int CExtendedFileDetailsFactory::SongLength(const QString& path)
 {
     const std::unique_ptr<CExtendedFileDetails> details = CreateDetails(path);
     return details ? details->SongLength() : 0;
+}
+
+int CExtendedFileDetailsFactory::SongLength(const QString& name, QIODevice& device)
+{
+    const std::unique_ptr<CExtendedFileDetails> details = ReaderFor(name);
+    return details && details->Load(device) ? details->SongLength() : 0;
+}
+
+bool CExtendedFileDetailsFactory::HasReader(const QString& name)
+{
+    return FindReader(name) != nullptr;
 }

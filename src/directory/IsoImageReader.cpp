@@ -1,5 +1,8 @@
 #include "directory/IsoImageReader.h"
 
+#include "directory/CExtendedFileDetails.h"
+#include "directory/FileRangeDevice.h"
+
 #include <QFile>
 #include <QFileInfo>
 
@@ -58,8 +61,8 @@ void SetTime(CFileFile& file, const struct tm& recorded)
 class CIsoWalk
 {
 public:
-    CIsoWalk(iso9660_t* iso, const IsoReadLimits& limits, qint64 imageBytes, bool plainNames, lsn_t root)
-        : m_iso(iso), m_limits(limits), m_imageBytes(imageBytes), m_plainNames(plainNames), m_seen{root}
+    CIsoWalk(iso9660_t* iso, const IsoReadLimits& limits, QFile& image, bool plainNames, lsn_t root)
+        : m_iso(iso), m_limits(limits), m_image(image), m_imageBytes(image.size()), m_plainNames(plainNames), m_seen{root}
     {
     }
 
@@ -98,6 +101,10 @@ public:
             CFileFile* file = into.AddFile(name);
             file->SetSize(qint32(entry->size));
             SetTime(*file, entry->tm);
+            if (m_limits.readSongLengths && CExtendedFileDetailsFactory::HasReader(name)) {
+                CFileRangeDevice stored(m_image, qint64(entry->lsn) * ISO_BLOCKSIZE, entry->size);
+                file->SetSongLength(CExtendedFileDetailsFactory::SongLength(name, stored));
+            }
         }
         for (const Pending& sub : subdirectories)
             Read(sub.path, *sub.node, level + 1);
@@ -121,6 +128,7 @@ private:
 
     iso9660_t* m_iso;
     const IsoReadLimits& m_limits;
+    QFile& m_image;
     qint64 m_imageBytes;
     bool m_plainNames;
     int m_nodes = 0;
@@ -181,6 +189,31 @@ bool IsIsoImage(const QString& path)
     return file.read(5) == QByteArray(kStandardId);
 }
 
+quint32 IsoVolumeSerial(const QString& path)
+{
+    if (!IsIsoImage(path))
+        return 0;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly) || !file.seek(kDescriptorOffset - 1))
+        return 0;
+    const QByteArray descriptor = file.read(ISO_BLOCKSIZE);
+    // FNV-1a: stable across runs, unlike the hashes Qt seeds per process.
+    quint32 hash = 2166136261u;
+    for (const char byte : descriptor)
+        hash = (hash ^ quint8(byte)) * 16777619u;
+    return hash ? hash : 1;
+}
+
+QString IsoVolumeLabel(const QString& path)
+{
+    if (!IsIsoImage(path))
+        return {};
+    IsoHandle iso(iso9660_open_ext(QFile::encodeName(path).constData(), ISO_EXTENSION_JOLIET_LEVEL1 |
+                                                                         ISO_EXTENSION_JOLIET_LEVEL2 |
+                                                                         ISO_EXTENSION_JOLIET_LEVEL3));
+    return iso ? VolumeLabel(iso.get()) : QString();
+}
+
 IsoImageTree ReadIsoImage(const QString& path, const IsoReadLimits& limits)
 {
     IsoImageTree result;
@@ -196,10 +229,15 @@ IsoImageTree ReadIsoImage(const QString& path, const IsoReadLimits& limits)
         result.error = QStringLiteral("The disc image %1 is damaged: its root folder cannot be read.").arg(path);
         return result;
     }
-    result.totalBytes = QFileInfo(path).size();
+    QFile image(path);
+    if (!image.open(QIODevice::ReadOnly)) {
+        result.error = QStringLiteral("The disc image %1 cannot be opened: %2").arg(path, image.errorString());
+        return result;
+    }
+    result.totalBytes = image.size();
     result.volumeLabel = VolumeLabel(iso.get());
     result.root = std::make_unique<CFileDirectory>(result.volumeLabel);
-    CIsoWalk walk(iso.get(), limits, result.totalBytes, plainNames, rootStat->lsn);
+    CIsoWalk walk(iso.get(), limits, image, plainNames, rootStat->lsn);
     if (rootStat->size <= limits.maxDirectoryBytes)
         walk.Read("/", *result.root, 0);
     else

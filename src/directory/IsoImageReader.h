@@ -17,6 +17,8 @@ struct IsoReadLimits
     int maxNodes = 1'000'000;
     int maxLevels = 256;
     quint32 maxDirectoryBytes = 16u << 20;
+    // Off: the image's audio files are not read for their playing time.
+    bool readSongLengths = true;
 };
 
 struct IsoImageTree
@@ -32,5 +34,13 @@ struct IsoImageTree
 
 // True when the file carries an ISO 9660 volume descriptor.
 bool IsIsoImage(const QString& path);
+
+// A number that changes whenever another image (or a rebuilt one) is given,
+// taken from the primary volume descriptor with its dates; 0 when the file
+// is not an image.
+quint32 IsoVolumeSerial(const QString& path);
+
+// The volume label of the image, empty when it has none or is no image.
+QString IsoVolumeLabel(const QString& path);
 
 IsoImageTree ReadIsoImage(const QString& path, const IsoReadLimits& limits = {});

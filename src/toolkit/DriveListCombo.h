@@ -15,4 +15,17 @@ public:
     // adding it when the list lacks it; an empty path selects the first.
     void SelectPath(const QString& path);
     QString SelectedPath() const;
+
+    // Ends the list with "Disc Image..." which asks for an image file
+    // (nameFilter as a file dialog takes it) that then stands in for a drive.
+    void OfferImages(const QString& nameFilter);
+
+    static const QString kImageEntry;
+
+private:
+    void ChooseImage();
+    int ImageEntryIndex() const;
+
+    QString m_imageFilter;
+    int m_lastDrive = -1;
 };

@@ -355,8 +355,8 @@ TEST_F(HeadlessTest, ReadDirFillsOneRecordAndSaves)
         EXPECT_EQ(names(doc.FindDirectoryInformation(QStringLiteral("Back"))->Tree()), (QStringList{"a.mp3300", "sub1"}));
     }
 
-    // An ISO image of the folder reads as the disc it holds: no free space,
-    // and no song lengths (the image's files are not played through).
+    // An ISO image of the folder reads as the disc it holds: the same song
+    // lengths, no free space.
     const QString iso = Path(QStringLiteral("disc.iso"));
     QProcess xorriso;
     xorriso.start(QStringLiteral("xorriso"), {QStringLiteral("-report_about"), QStringLiteral("SORRY"),
@@ -369,7 +369,7 @@ TEST_F(HeadlessTest, ReadDirFillsOneRecordAndSaves)
         CCovermintDoc doc;
         ASSERT_TRUE(doc.Load(out));
         const CDocumentDirectoryInformation* unnamed = doc.FindDirectoryInformation(QString());
-        EXPECT_EQ(names(unnamed->Tree()), (QStringList{"a.mp30", "sub0"}));
+        EXPECT_EQ(names(unnamed->Tree()), (QStringList{"a.mp3300", "sub0"}));
         EXPECT_EQ(unnamed->TotalSpace(), int(QFileInfo(iso).size() / 1024));
         EXPECT_EQ(unnamed->FreeSpace(), 0);
     }
@@ -490,6 +490,21 @@ TEST_F(HeadlessTest, BatchOncePrintsTheFolderIntoANewPdfEachTime)
         EXPECT_EQ(QString::fromLocal8Bit(r.err).count(QLatin1Char('\n')), 1) << r.err.constData();
     }
     EXPECT_EQ(QDir(out).entryList(QDir::Files | QDir::Hidden).size(), 2);
+
+    // An image of the disc stands in for it, named after its volume.
+    const QString iso = Path(QStringLiteral("summer.iso"));
+    QProcess xorriso;
+    xorriso.start(QStringLiteral("xorriso"), {QStringLiteral("-report_about"), QStringLiteral("SORRY"), QStringLiteral("-outdev"),
+                                              iso, QStringLiteral("-joliet"), QStringLiteral("on"), QStringLiteral("-volid"),
+                                              QStringLiteral("SUMMER_ISO"), QStringLiteral("-map"), disc, QStringLiteral("/")});
+    ASSERT_TRUE(xorriso.waitForFinished(60000) && xorriso.exitCode() == 0) << xorriso.readAllStandardError().constData();
+    r = Run({QStringLiteral("--batch"), iso, QStringLiteral("--label"), label, QStringLiteral("--print-to"), out,
+             QStringLiteral("--once")});
+    ASSERT_EQ(r.exitCode, 0) << r.err.constData();
+    text.start(QStringLiteral("pdftotext"), {out + QStringLiteral("/SUMMER_ISO.pdf"), QStringLiteral("-")});
+    ASSERT_TRUE(text.waitForFinished(30000));
+    const QByteArray imageWords = text.readAllStandardOutput();
+    EXPECT_TRUE(imageWords.contains("alpha-song.mp3") && imageWords.contains("beta-photo.jpg")) << imageWords.constData();
 }
 
 TEST_F(HeadlessTest, BatchWatchEndsCleanlyOnInterrupt)

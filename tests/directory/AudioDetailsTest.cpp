@@ -2,6 +2,8 @@
 // here, including broken and lying headers.
 #include "directory/CExtendedFileDetails.h"
 #include "directory/CMP3HeaderReader.h"
+#include "directory/FileRangeDevice.h"
+#include "AudioBytes.h"
 #include "platform/RecordingPrompter.h"
 
 #include <QBuffer>
@@ -13,40 +15,7 @@
 
 namespace {
 
-QByteArray Le16(quint16 v) { QByteArray b(2, 0); qToLittleEndian(v, b.data()); return b; }
-QByteArray Le24(quint32 v) { return Le16(quint16(v)) + char(v >> 16); }
-QByteArray Le32(quint32 v) { QByteArray b(4, 0); qToLittleEndian(v, b.data()); return b; }
-QByteArray Be32(quint32 v) { QByteArray b(4, 0); qToBigEndian(v, b.data()); return b; }
-QByteArray Be64(quint64 v) { QByteArray b(8, 0); qToBigEndian(v, b.data()); return b; }
-
-constexpr quint32 kMpeg1Layer3At128Stereo = 0xFFFB9000;
-constexpr quint32 kMpeg1Layer3At128Mono = 0xFFFB90C0;
-
-QByteArray XingFrame(quint32 header, quint32 flags, quint32 frames)
-{
-    return Be32(header) + QByteArray(17, 0) + "Xing" + Be32(flags) + Be32(frames);
-}
-
-QByteArray Chunk(const char* id, const QByteArray& body) { return QByteArray(id, 4) + Le32(quint32(body.size())) + body; }
-
-QByteArray WaveFormat(quint16 tag, quint16 channels, quint32 rate, quint16 bits)
-{
-    const quint16 align = quint16(channels * bits / 8);
-    return Le16(tag) + Le16(channels) + Le32(rate) + Le32(rate * align) + Le16(align) + Le16(bits);
-}
-
-QByteArray Riff(const QByteArray& chunks, int sizeCorrection = 0)
-{
-    return "RIFF" + Le32(quint32(4 + chunks.size() + sizeCorrection)) + "WAVE" + chunks;
-}
-
-QByteArray VocHeader() { return QByteArray("Creative Voice File\x1a", 20) + Le16(26) + Le16(0x010a) + Le16(0x1129); }
-
-QByteArray OggPage(quint8 flags, qint64 granule, quint32 sequence, const QByteArray& packet)
-{
-    return "OggS" + QByteArray(1, 0) + char(flags) + [&] { QByteArray g(8, 0); qToLittleEndian(granule, g.data()); return g; }()
-           + Le32(1) + Le32(sequence) + Le32(0) + char(1) + char(packet.size()) + packet;
-}
+using namespace AudioBytes;
 
 class AudioDetails : public ::testing::Test
 {
@@ -57,8 +26,9 @@ protected:
         QFile file(m_dir.filePath(name));
         EXPECT_TRUE(file.open(QIODevice::WriteOnly));
         file.write(content);
-        if (size >= 0)
+        if (size >= 0) {
             EXPECT_TRUE(file.resize(size));
+        }
         return file.fileName();
     }
     int Length(const QString& name, const QByteArray& content, qint64 size = -1)
@@ -221,10 +191,7 @@ TEST_F(AudioDetails, VoiceLengthsAndBrokenBlocks)
 
 TEST_F(AudioDetails, FormatsOfTodayThroughTheSameFactory)
 {
-    // FLAC: STREAMINFO of 7 s at 44100 Hz, stereo, 16 bit.
-    const quint64 packed = quint64(44100) << 44 | quint64(1) << 41 | quint64(15) << 36 | quint64(44100 * 7);
-    const QByteArray streamInfo = QByteArray::fromHex("10001000") + QByteArray(6, 0) + Be64(packed) + QByteArray(16, 0);
-    const QByteArray flac = "fLaC" + QByteArray::fromHex("80000022") + streamInfo;
+    const QByteArray flac = AudioBytes::Flac(7);
 
     // Opus: head and tags pages, then a last page at 5 s past the pre-skip.
     const QByteArray head = "OpusHead" + QByteArray(1, 1) + char(2) + Le16(312) + Le32(48000) + Le16(0) + char(0);
@@ -242,6 +209,28 @@ TEST_F(AudioDetails, FormatsOfTodayThroughTheSameFactory)
         EXPECT_FALSE(Recognised(QString::fromLatin1(name), QByteArray(100, 'x'))) << name;
     EXPECT_FALSE(Recognised(QStringLiteral("song.txt"), flac));
     EXPECT_FALSE(Recognised(QStringLiteral("noextension"), flac));
+}
+
+// Files stored inside a disc image are read through a window onto the
+// image: every reader must stay inside it and see its end as the file's.
+TEST_F(AudioDetails, AFileInsideAnotherIsReadInPlace)
+{
+    const struct
+    {
+        const char* name;
+        QByteArray content;
+        int seconds;
+    } cases[] = {{"a.wav", Wave(3), 3}, {"b.flac", Flac(7), 7}, {"c.mp3", Be32(kMpeg1Layer3At128Stereo) + QByteArray(159996, 0), 10}};
+    for (const auto& c : cases) {
+        // What follows the window would add time if a reader ran past it.
+        QByteArray image = QByteArray(4096, 'x') + c.content + Wave(5) + Wave(5);
+        QBuffer buffer(&image);
+        ASSERT_TRUE(buffer.open(QIODevice::ReadOnly));
+        CFileRangeDevice stored(buffer, 4096, c.content.size());
+        EXPECT_EQ(CExtendedFileDetailsFactory::SongLength(QString::fromLatin1(c.name), stored), c.seconds) << c.name;
+    }
+    EXPECT_TRUE(CExtendedFileDetailsFactory::HasReader(QStringLiteral("SONG.FLAC")));
+    EXPECT_FALSE(CExtendedFileDetailsFactory::HasReader(QStringLiteral("song.flac.txt")));
 }
 
 } // namespace

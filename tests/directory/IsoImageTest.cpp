@@ -2,6 +2,8 @@
 // in each naming flavour, and damaged images that must fail or stop cleanly.
 #include "directory/IsoImageReader.h"
 
+#include "AudioBytes.h"
+
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
@@ -61,7 +63,7 @@ protected:
     }
 
     // An image of the tree with the names the flags ask for.
-    static QString Build(const QString& name, const QStringList& naming)
+    static QString Build(const QString& name, const QStringList& naming, const QString& source = QStringLiteral("tree"))
     {
         const QString image = s_dir->filePath(name);
         if (!QFileInfo::exists(image)) {
@@ -71,7 +73,7 @@ protected:
                                       image}
                               << naming
                               << QStringList{QStringLiteral("-volid"), QStringLiteral("HOLIDAY_2026"),
-                                             QStringLiteral("-map"), s_dir->filePath(QStringLiteral("tree")),
+                                             QStringLiteral("-map"), s_dir->filePath(source),
                                              QStringLiteral("/")});
             EXPECT_TRUE(xorriso.waitForFinished(60000));
             EXPECT_EQ(xorriso.exitCode(), 0) << xorriso.readAllStandardError().toStdString();
@@ -145,6 +147,39 @@ TEST_F(IsoImage, ANodeLimitCutsTheTreeAndSaysSo)
     ASSERT_TRUE(tree.ok);
     EXPECT_TRUE(tree.truncated);
     EXPECT_LE(Listing(*tree.root).size(), 2);
+}
+
+TEST_F(IsoImage, AudioFilesGetTheirPlayingTimesAndTheImageASerial)
+{
+    const QDir audio(s_dir->filePath(QStringLiteral("audio")));
+    ASSERT_TRUE(audio.mkpath(QStringLiteral(".")));
+    const std::pair<const char*, QByteArray> files[] = {
+        {"Track 1.wav", AudioBytes::Wave(3)}, {"Track 2.flac", AudioBytes::Flac(7)}, {"notes.txt", AudioBytes::Wave(5)}};
+    for (const auto& [name, bytes] : files) {
+        QFile file(audio.filePath(QString::fromLatin1(name)));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    }
+    const QString image = Build(QStringLiteral("audio.iso"), {"-joliet", "on"}, QStringLiteral("audio"));
+    const auto lengths = [&](bool readSongLengths) {
+        IsoReadLimits limits;
+        limits.readSongLengths = readSongLengths;
+        const IsoImageTree tree = ReadIsoImage(image, limits);
+        QStringList seen;
+        for (const FileNodePtr& child : tree.root->Children())
+            seen << child->GetName() + QLatin1Char(' ') + QString::number(static_cast<const CFileFile&>(*child).GetSongLength());
+        seen.sort();
+        return seen;
+    };
+    EXPECT_EQ(lengths(true), (QStringList{"Track 1.wav 3", "Track 2.flac 7", "notes.txt 0"}));
+    EXPECT_EQ(lengths(false), (QStringList{"Track 1.wav 0", "Track 2.flac 0", "notes.txt 0"}));
+
+    const quint32 serial = IsoVolumeSerial(image);
+    EXPECT_NE(serial, 0u);
+    EXPECT_EQ(IsoVolumeSerial(image), serial);
+    EXPECT_NE(IsoVolumeSerial(Build(QStringLiteral("rockridge.iso"), {"-rockridge", "on"})), serial);
+    EXPECT_EQ(IsoVolumeSerial(audio.filePath(QStringLiteral("notes.txt"))), 0u);
+    EXPECT_EQ(IsoVolumeLabel(image), QStringLiteral("HOLIDAY_2026"));
 }
 
 TEST_F(IsoImage, DamagedImagesFailOrStopCleanly)

@@ -25,8 +25,10 @@
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QProcess>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -191,6 +193,46 @@ TEST_F(DirectoryDialogs, ApplyWritesTheReadTreeAndSizesIntoTheRecordOfTheName)
     QTest::mouseClick(dialog.UpdateButton(), Qt::LeftButton);
     EXPECT_EQ(prompter.messages, QStringList{"There were problems reading from the directory."});
     EXPECT_EQ(Names(dialog.Tree()), (QStringList{"song.txt", "sub"}));
+}
+
+TEST_F(DirectoryDialogs, ADiscImageChosenFromTheDriveListIsReadAsTheDrive)
+{
+    QTemporaryDir folder, images;
+    QFile(folder.filePath(QStringLiteral("on-the-disc.txt"))).open(QIODevice::WriteOnly);
+    const QString image = images.filePath(QStringLiteral("disc.iso"));
+    QProcess xorriso;
+    xorriso.start(QStringLiteral("xorriso"), {QStringLiteral("-report_about"), QStringLiteral("SORRY"), QStringLiteral("-outdev"),
+                                              image, QStringLiteral("-map"), folder.path(), QStringLiteral("/")});
+    ASSERT_TRUE(xorriso.waitForFinished(60000) && xorriso.exitCode() == 0) << xorriso.readAllStandardError().constData();
+
+    CDriveInfo dialog(&doc);
+    dialog.show();
+    CDriveListCombo* drives = dialog.Drives();
+    drives->SelectPath(folder.path());
+    const int imageEntry = drives->findText(CDriveListCombo::kImageEntry);
+    ASSERT_EQ(imageEntry, drives->count() - 1);
+    // The user picks the entry, then a file (or gives up) in the file dialog.
+    const auto pick = [&](const QString& file) {
+        QTimer::singleShot(0, [file] {
+            auto* chooser = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            ASSERT_NE(chooser, nullptr);
+            if (file.isEmpty())
+                return chooser->reject();
+            chooser->selectFile(file);
+            static_cast<QDialog*>(chooser)->accept();
+        });
+        drives->setCurrentIndex(imageEntry);
+        emit drives->activated(imageEntry);
+    };
+    pick(QString());
+    EXPECT_EQ(drives->SelectedPath(), folder.path());
+    pick(image);
+    EXPECT_EQ(drives->SelectedPath(), image);
+    EXPECT_EQ(drives->findText(CDriveListCombo::kImageEntry), drives->count() - 1);
+
+    QTest::mouseClick(dialog.UpdateButton(), Qt::LeftButton);
+    EXPECT_TRUE(prompter.messages.isEmpty()) << prompter.messages.join(QLatin1Char('|')).toStdString();
+    EXPECT_EQ(Names(dialog.Tree()), QStringList{"on-the-disc.txt"});
 }
 
 TEST_F(DirectoryDialogs, CancelAfterTheDeleteKeyAsksToSave)
