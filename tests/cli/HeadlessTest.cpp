@@ -6,6 +6,7 @@
 #include "drawing/CRectangle.h"
 #include "drawing/CTextPrimitive.h"
 #include "platform/RecordingPrompter.h"
+#include "support/InkBox.h"
 #include "support/ProgramRun.h"
 #include "support/TempHome.h"
 
@@ -53,19 +54,6 @@ protected:
 
     QTemporaryDir m_dir;
 };
-
-// Bounding box of every pixel that is not white.
-QRect InkBox(const QImage& image)
-{
-    QRect box;
-    for (int y = 0; y < image.height(); ++y) {
-        const QRgb* line = reinterpret_cast<const QRgb*>(image.constScanLine(y));
-        for (int x = 0; x < image.width(); ++x)
-            if ((line[x] & 0xffffff) != 0xffffff)
-                box |= QRect(x, y, 1, 1);
-    }
-    return box;
-}
 
 // Union of the primitives' boxes, in label units turned into pixels at dpi.
 QRect PrimitiveBox(const QJsonObject& info, double dpi)

@@ -7,7 +7,7 @@
 #include "export/LabelExporter.h"
 #include "platform/RecordingPrompter.h"
 #include "support/TempHome.h"
-#include "PrintingTestSupport.h"
+#include "support/InkBox.h"
 
 #include <QFile>
 #include <QImage>
@@ -56,7 +56,7 @@ protected:
 
 TEST_F(CalibratedExport, OffsetsMoveTheInkByExactlyThatManyPixels)
 {
-    const QRect plain = Ink(Export({}));
+    const QRect plain = InkBox(Export({}));
     ASSERT_FALSE(plain.isEmpty());
     const struct
     {
@@ -74,16 +74,16 @@ TEST_F(CalibratedExport, OffsetsMoveTheInkByExactlyThatManyPixels)
         const QImage image = Export(Calibration(c.x, c.y, 1.0));
         ASSERT_FALSE(image.isNull());
         EXPECT_EQ(image.size(), QSize(2550, 3300));
-        EXPECT_EQ(Ink(image), plain.translated(c.pixels));
+        EXPECT_EQ(InkBox(image), plain.translated(c.pixels));
     }
 }
 
 TEST_F(CalibratedExport, ScaleGrowsTheLabelAboutThePageCorner)
 {
-    const QRect plain = Ink(Export({}));
+    const QRect plain = InkBox(Export({}));
     for (const double scale : {0.95, 1.05, 1.1}) {
         SCOPED_TRACE(scale);
-        const QRect ink = Ink(Export(Calibration(0.1, 0, scale)));
+        const QRect ink = InkBox(Export(Calibration(0.1, 0, scale)));
         const QRectF expected(plain.left() * scale + 30, plain.top() * scale, plain.width() * scale,
                               plain.height() * scale);
         EXPECT_NEAR(ink.left(), expected.left(), 1.0);

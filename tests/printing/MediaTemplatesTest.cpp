@@ -6,7 +6,7 @@
 #include "platform/RecordingPrompter.h"
 #include "support/ProgramRun.h"
 #include "support/TempHome.h"
-#include "PrintingTestSupport.h"
+#include "support/InkBox.h"
 
 #include <QDir>
 #include <QFile>
@@ -82,7 +82,7 @@ TEST_F(MediaTemplates, EachLoadsExportsAtItsSizeAndTurnsThePageOnlyWhenWiderThan
         ASSERT_EQ(r.exitCode, 0) << r.err.constData();
         const QImage png = QImage(base + ".png").convertToFormat(QImage::Format_RGB32);
         EXPECT_EQ(png.size(), t.turned ? QSize(1100, 850) : QSize(850, 1100));
-        const QRect ink = Ink(png);
+        const QRect ink = InkBox(png);
         EXPECT_NEAR(ink.width(), t.size.width(), 2);
         EXPECT_NEAR(ink.height(), t.size.height(), 2);
         EXPECT_TRUE(QRect(QPoint(0, 0), png.size()).contains(ink));
@@ -97,8 +97,8 @@ TEST_F(MediaTemplates, TheDiscFaceIsARingAroundAHoleCentredAcrossThePage)
     ASSERT_EQ(r.exitCode, 0) << r.err.constData();
     const QImage png = QImage(Path("disc.png")).convertToFormat(QImage::Format_RGB32);
     const QPoint centre(425, 300);
-    EXPECT_NEAR(Ink(png).center().x(), centre.x(), 1);
-    EXPECT_NEAR(Ink(png).center().y(), centre.y(), 1);
+    EXPECT_NEAR(InkBox(png).center().x(), centre.x(), 1);
+    EXPECT_NEAR(InkBox(png).center().y(), centre.y(), 1);
     const auto white = [&](QPoint p) { return png.pixel(p) == qRgb(255, 255, 255); };
     EXPECT_TRUE(white(centre));                      // the hole, 1.6 in across
     EXPECT_TRUE(white(centre + QPoint(77, 0)));
@@ -136,7 +136,7 @@ TEST_F(MediaTemplates, ExportAppliesAPrintersCalibrationOnlyWhenAskedTo)
     const auto exported = [&](const QString& name, QStringList extra) {
         const CProgramRun r = Run(QStringList{QStringLiteral("--export"), Path(name)} + extra + QStringList{Path("one.cla")});
         EXPECT_EQ(r.exitCode, 0) << r.err.constData();
-        return Ink(QImage(Path(name)).convertToFormat(QImage::Format_RGB32));
+        return InkBox(QImage(Path(name)).convertToFormat(QImage::Format_RGB32));
     };
     const QRect plain = exported("plain.png", {});
     ASSERT_FALSE(plain.isEmpty());

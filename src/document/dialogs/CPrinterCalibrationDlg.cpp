@@ -2,6 +2,7 @@
 
 #include "document/CPreferences.h"
 #include "platform/Prompter.h"
+#include "toolkit/DialogButtons.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -57,10 +58,8 @@ CPrinterCalibrationDlg::CPrinterCalibrationDlg(const QStringList& printers, cons
     form->addRow(tr("Move &right by :"), m_offsetX);
     form->addRow(tr("Move &down by :"), m_offsetY);
     form->addRow(tr("&Scale :"), m_scale);
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
+    QDialogButtonBox* buttons = MakeOkCancelButtons(this);
     buttons->addButton(m_printTestPage, QDialogButtonBox::ActionRole);
-    connect(buttons, &QDialogButtonBox::accepted, this, &CPrinterCalibrationDlg::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &CPrinterCalibrationDlg::reject);
     auto* box = new QVBoxLayout(this);
     box->addWidget(explanation);
     box->addLayout(form);

@@ -1,10 +1,10 @@
 #pragma once
-// What the printing tests look for in rendered pages.
+// Where a rendered page carries ink.
 #include <QImage>
 #include <QRect>
 
 // Bounding box of every pixel that is not white.
-inline QRect Ink(const QImage& image)
+inline QRect InkBox(const QImage& image)
 {
     const QImage rgb = image.convertToFormat(QImage::Format_RGB32);
     QRect box;
