@@ -110,7 +110,7 @@ TEST(FirstStart, ARegisteredHomeFolderThatVanishedIsMadeAgainAndExplained)
     ASSERT_EQ(prompter.messages.size(), 1);
     EXPECT_TRUE(prompter.messages.front().contains(QStringLiteral("/no/such/folder/Covermint/")));
     EXPECT_TRUE(prompter.messages.front().contains(user.Home()));
-    EXPECT_EQ(app->MainFrame()->TemplateTree()->Root()->childCount(), 3);
+    EXPECT_EQ(app->MainFrame()->TemplateTree()->Root()->childCount(), 5);
 }
 
 TEST(FirstStart, PopulateKeepsTheUsersFilesAndReportsWhatItCannotDo)
