@@ -1,6 +1,7 @@
 #include "app/CCovermintApp.h"
 
 #include "app/CAboutDlg.h"
+#include "app/CalibrationCommand.h"
 #include "app/CChildFrame.h"
 #include "app/CMainFrame.h"
 #include "app/CNewLabelDialog.h"
@@ -225,6 +226,9 @@ void CCovermintApp::OnCommand(int id)
         break;
     case CommandId::PrintSetup:
         OnPrintSetup();
+        break;
+    case CommandId::PrintCalibration:
+        CalibrationCommand::Execute(ActiveFrame(), m_frame.get());
         break;
     case CommandId::Exit:
         m_frame->close();

@@ -248,7 +248,7 @@ void CMainFrame::CreateMenus()
     QMenu* links = NewMenu(QStringLiteral("&Links"), {LinkCddbHome, LinkCddbBrowser, 0, LinkHome1, LinkHome2, 0, LinkMail});
     QMenu* help = NewMenu(QStringLiteral("&Help"), {HelpContents, 0, About, TipOfTheDay});
 
-    m_noLabelMenus = {FileMenu({New, Open, 0, PrintSetup, 0, CddbRegistration}), viewMenu(false), links, help};
+    m_noLabelMenus = {FileMenu({New, Open, 0, PrintSetup, PrintCalibration, 0, CddbRegistration}), viewMenu(false), links, help};
 
     QMenu* edit = NewMenu(QStringLiteral("&Edit"), {Undo, Redo, 0, SelectAll, 0, Cut, Copy, Paste, 0,
                                                     LabelHeader, ClearCddbAndDirectory});
@@ -270,7 +270,8 @@ void CMainFrame::CreateMenus()
     connect(m_windowMenu, &QMenu::aboutToShow, this, &CMainFrame::UpdateWindowMenu);
 
     m_labelMenuList = {FileMenu({New, Open, Close, Save, SaveAs, 0, DirectoryInformation, ReadDrive, BatchUpdate,
-                                 ConnectToCddb, 0, Print, PrintPreview, PrintSetup, 0, CddbRegistration}),
+                                 ConnectToCddb, 0, Print, PrintPreview, PrintSetup, PrintCalibration, 0,
+                                 CddbRegistration}),
                        edit, drawing, viewMenu(true), m_windowMenu, links, help};
 }
 
@@ -378,7 +379,8 @@ std::span<const CommandRoute<CMainFrame>> CMainFrame::Routes()
     const auto hasLabel = [](const Frame& frame, int) { return frame.ActiveFrame() != nullptr; };
     // Commands on the active label run only while they are enabled, so there is one then.
     static const CommandRoute<Frame> routes[] = {
-        {New, nullptr, app}, {Open, nullptr, app}, {PrintSetup, nullptr, app}, {Exit, nullptr, app},
+        {New, nullptr, app}, {Open, nullptr, app}, {PrintSetup, nullptr, app}, {PrintCalibration, nullptr, app},
+        {Exit, nullptr, app},
         {HelpContents, nullptr, app}, {About, nullptr, app}, {TipOfTheDay, nullptr, app},
         {LinkCddbHome, nullptr, app}, {LinkCddbBrowser, nullptr, app}, {LinkHome1, nullptr, app},
         {LinkHome2, nullptr, app}, {LinkMail, nullptr, app}, {CddbRegistration, nullptr, app},

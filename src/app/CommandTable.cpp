@@ -22,6 +22,7 @@ const CommandInfo kCommands[] = {
     {Print, "&Print...", "Ctrl+P", "Prints the active label\nPrint"},
     {PrintPreview, "Print Pre&view", "", "Shows the label as it will be printed\nPrint Preview"},
     {PrintSetup, "P&rint Setup...", "", "Chooses the printer and the paper\nPrint Setup"},
+    {PrintCalibration, "Print Cali&bration...", "", "Prints a test page and corrects where a printer puts labels\nPrint Calibration"},
     {CddbRegistration, "CDDB - Update CDDB Registration Info...", "", "Changes your CDDB registration\nCDDB Registration"},
     {Exit, "E&xit", "", "Quits Covermint, asking to save modified labels\nExit"},
     // Edit

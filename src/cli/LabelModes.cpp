@@ -39,11 +39,15 @@ CHeadlessMode ExportMode()
 {
     const QCommandLineOption selector =
         ValueOption("export", "Render the label as it prints, by OUT's extension (repeatable).", "OUT");
-    CHeadlessMode mode{selector, {kDpi}, {}, {}, {}};
+    const QCommandLineOption calibrate =
+        ValueOption("calibrate", "Apply the calibration stored for PRINTER to --export.", "PRINTER");
+    CHeadlessMode mode{selector, {kDpi, calibrate}, {}, {}, {}};
     mode.help = QStringLiteral(
-        "  covermint --export OUT [--export OUT2 ...] [--dpi N] FILE\n"
+        "  covermint --export OUT [--export OUT2 ...] [--dpi N] [--calibrate PRINTER] FILE\n"
         "      Render the label FILE (.cla or .cte) as it prints, to PDF, PNG or SVG\n"
-        "      by OUT's extension; PNG at N dots per inch (default 300).\n"
+        "      by OUT's extension; PNG at N dots per inch (default 300). A label wider\n"
+        "      than the page goes on the page turned. --calibrate moves and scales it\n"
+        "      as File > Print Calibration... stored it for PRINTER.\n"
         "      Example: covermint --export label.pdf --export label.png --dpi 150 my.cla\n");
     mode.check = [selector](const QCommandLineParser& parser) {
         bool ok = false;
@@ -57,7 +61,17 @@ CHeadlessMode ExportMode()
                 return out + QStringLiteral(": the output must end in .pdf, .png or .svg");
         return QString();
     };
-    mode.run = [selector](const QCommandLineParser& parser) {
+    mode.run = [selector, calibrate](const QCommandLineParser& parser) {
+        PrinterCalibration calibration;
+        if (parser.isSet(calibrate)) {
+            const QString printer = parser.value(calibrate);
+            const std::optional<PrinterCalibration> stored = CPreferences::Instance().Calibration(printer);
+            if (!stored) {
+                PrintError(QStringLiteral("no calibration is stored for the printer \"%1\"").arg(printer));
+                return int(CHeadlessRunner::UsageError);
+            }
+            calibration = *stored;
+        }
         CCovermintDoc document;
         if (!LoadLabelInput(document, LabelFile(parser)))
             return int(CHeadlessRunner::InputError);
@@ -65,7 +79,7 @@ CHeadlessMode ExportMode()
         const int dpi = Dpi(parser, &ok);
         for (const QString& out : parser.values(selector)) {
             QString error;
-            if (!LabelExporter::Export(document, out, dpi, &error)) {
+            if (!LabelExporter::Export(document, out, dpi, &error, calibration)) {
                 PrintError(out + QStringLiteral(": ") + error);
                 return int(CHeadlessRunner::OutputError);
             }

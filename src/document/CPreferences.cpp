@@ -219,6 +219,7 @@ XmlLoadResult CPreferences::Apply(const pugi::xml_document& document, XmlLoadRes
         if (!text.isEmpty())
             m_cddbSites << text;
     }
+    m_calibrations = ReadCalibrations(root);
     return loaded;
 }
 
@@ -230,6 +231,7 @@ bool CPreferences::Save()
     PersistFields(true, root, Fields());
     for (const QString& site : m_cddbSites)
         WriteString(root, "CDDBSITE", site);
+    WriteCalibrations(root, m_calibrations);
     return SaveXmlFile(document, PreferencesPath());
 }
 
@@ -291,6 +293,22 @@ COVERMINT_PREF_SETTER(CurrentCddbSite, const QString&, m_currentCddbSite)
 COVERMINT_PREF_SETTER(CddbSites, const QStringList&, m_cddbSites)
 
 #undef COVERMINT_PREF_SETTER
+
+std::optional<PrinterCalibration> CPreferences::Calibration(const QString& printer) const
+{
+    for (const PrinterCalibration& c : m_calibrations)
+        if (c.printer == printer)
+            return c;
+    return std::nullopt;
+}
+
+void CPreferences::SetCalibration(const PrinterCalibration& v)
+{
+    std::erase_if(m_calibrations, [&v](const PrinterCalibration& c) { return c.printer == v.printer; });
+    if (!v.IsIdentity())
+        m_calibrations.push_back(v);
+    Save();
+}
 
 QString ProgramVersionText()
 {

@@ -7,9 +7,11 @@
 #include "base/PathText.h"
 #include "base/XmlFile.h"
 #include "drawing/DrawingDefaults.h"
+#include "document/PrinterCalibration.h"
 
 #include <QString>
 #include <QStringList>
+#include <optional>
 
 class CPreferences
 {
@@ -69,6 +71,10 @@ public:
     void SetCurrentCddbSite(const QString& v);
     QStringList CddbSites() const { return m_cddbSites; }
     void SetCddbSites(const QStringList& v);
+    // The correction stored for a printer, by its name.
+    std::optional<PrinterCalibration> Calibration(const QString& printer) const;
+    // Replaces the printer's entry; a correction that changes nothing drops it.
+    void SetCalibration(const PrinterCalibration& v);
 
     static QString DefaultCddbSite();
 
@@ -93,6 +99,7 @@ private:
     int m_activeTab = -1;
     QString m_currentCddbSite;
     QStringList m_cddbSites;
+    std::vector<PrinterCalibration> m_calibrations;
 };
 
 // "2.0 Bld <build>".

@@ -10,6 +10,7 @@
 #include <QFileInfo>
 #include <QImage>
 #include <QImageWriter>
+#include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
@@ -22,9 +23,9 @@ namespace {
 
 constexpr int kPdfResolution = 1200;
 
-bool RenderPng(CCovermintDoc& document, int dpi, QIODevice& out)
+bool RenderPng(CCovermintDoc& document, int dpi, QIODevice& out, const PrinterCalibration& calibration)
 {
-    const QSize page = document.PageSize();
+    const QSize page = PrintedPageSize(document);
     const QSize pixels(int(std::ceil(page.width() * dpi / 100.0)), int(std::ceil(page.height() * dpi / 100.0)));
     QImage image(pixels, QImage::Format_RGB32);
     if (image.isNull())
@@ -34,30 +35,31 @@ bool RenderPng(CCovermintDoc& document, int dpi, QIODevice& out)
     image.setDotsPerMeterY(int(std::lround(dpi / 0.0254)));
     {
         QPainter painter(&image);
-        RenderAsPrinted(document, painter, dpi, dpi);
+        RenderAsPrinted(document, painter, dpi, dpi, calibration);
     }
     return WriteFastPng(image, out);
 }
 
-bool RenderPdf(CCovermintDoc& document, QIODevice& out)
+bool RenderPdf(CCovermintDoc& document, QIODevice& out, const PrinterCalibration& calibration)
 {
     const QSize page = document.PageSize();
     QPdfWriter writer(&out);
     writer.setCreator(QStringLiteral("Covermint"));
     writer.setResolution(kPdfResolution);
-    writer.setPageSize(QPageSize(QSizeF(page.width() / 100.0, page.height() / 100.0), QPageSize::Inch,
-                                 QString(), QPageSize::ExactMatch));
-    writer.setPageMargins(QMarginsF(0, 0, 0, 0));
+    writer.setPageLayout(QPageLayout(QPageSize(QSizeF(page.width() / 100.0, page.height() / 100.0), QPageSize::Inch,
+                                               QString(), QPageSize::ExactMatch),
+                                     PrintsTurned(document) ? QPageLayout::Landscape : QPageLayout::Portrait,
+                                     QMarginsF(0, 0, 0, 0)));
     QPainter painter;
     if (!painter.begin(&writer))
         return false;
-    RenderAsPrinted(document, painter, kPdfResolution, kPdfResolution);
+    RenderAsPrinted(document, painter, kPdfResolution, kPdfResolution, calibration);
     return painter.end();
 }
 
-bool RenderSvg(CCovermintDoc& document, QIODevice& out)
+bool RenderSvg(CCovermintDoc& document, QIODevice& out, const PrinterCalibration& calibration)
 {
-    const QSize page = document.PageSize();
+    const QSize page = PrintedPageSize(document);
     QSvgGenerator generator;
     generator.setSize(page);
     generator.setViewBox(QRect(QPoint(0, 0), page));
@@ -69,7 +71,7 @@ bool RenderSvg(CCovermintDoc& document, QIODevice& out)
     QPainter painter;
     if (!painter.begin(&generator))
         return false;
-    RenderAsPrinted(document, painter, 100, 100);
+    RenderAsPrinted(document, painter, 100, 100, calibration);
     if (!painter.end())
         return false;
     const QByteArray compact = CompactSvgGroups(written.data());
@@ -90,7 +92,8 @@ std::optional<Format> FormatOf(const QString& fileName)
     return std::nullopt;
 }
 
-bool Export(CCovermintDoc& document, const QString& fileName, int dpi, QString* error)
+bool Export(CCovermintDoc& document, const QString& fileName, int dpi, QString* error,
+            const PrinterCalibration& calibration)
 {
     auto fail = [error](const QString& reason) {
         if (error)
@@ -100,12 +103,15 @@ bool Export(CCovermintDoc& document, const QString& fileName, int dpi, QString* 
     const std::optional<Format> format = FormatOf(fileName);
     if (!format)
         return fail(QStringLiteral("unknown output format"));
+    if (const QString refused = calibration.CheckFits(InkBox(document), PrintedPageSize(document));
+        !refused.isEmpty())
+        return fail(refused);
     // Rendered in memory first so a failure never leaves a half-written file.
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
-    const bool rendered = *format == Format::Png ? RenderPng(document, dpi, buffer)
-                          : *format == Format::Pdf ? RenderPdf(document, buffer)
-                                                    : RenderSvg(document, buffer);
+    const bool rendered = *format == Format::Png ? RenderPng(document, dpi, buffer, calibration)
+                          : *format == Format::Pdf ? RenderPdf(document, buffer, calibration)
+                                                    : RenderSvg(document, buffer, calibration);
     if (!rendered)
         return fail(QStringLiteral("could not render the label"));
     QSaveFile file(fileName);

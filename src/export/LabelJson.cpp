@@ -6,6 +6,7 @@
 #include "base/XmlValues.h"
 #include "directory/CDirectorySegment.h"
 #include "drawing/CDrawingEngine.h"
+#include "export/PrintRendering.h"
 
 #include <QBuffer>
 #include <QImage>
@@ -167,18 +168,6 @@ void WriteRecord(CJsonWriter& out, pugi::xml_node info)
     out.EndObject();
 }
 
-// Text primitives know their box only after a drawing, special texts such
-// as today's date take the text they print, and directory segments count
-// what their listing placed.
-void DrawOnce(CCovermintDoc& document)
-{
-    QImage scratch(1, 1, QImage::Format_RGB32);
-    QPainter painter(&scratch);
-    RenderOptions options;
-    options.printing = true;
-    document.Engine().Render(painter, options);
-}
-
 void WriteHeader(CJsonWriter& out, const CLabelHeaderFields& h)
 {
     out.BeginObject();
@@ -195,7 +184,7 @@ void WriteHeader(CJsonWriter& out, const CLabelHeaderFields& h)
 
 bool WriteLabelJson(CCovermintDoc& document, QIODevice& device)
 {
-    DrawOnce(document);
+    MeasureOnce(document);
     CJsonWriter out(device);
     out.BeginObject();
     out.Key("header");

@@ -12,6 +12,7 @@ enum : int {
     PrintSetup = 57606,
     Print = 57607,
     PrintPreview = 57609,
+    PrintCalibration = 32884,
     RecentFiles = 57616,
     Exit = 57665,
     ReadDrive = 32800,

@@ -495,12 +495,14 @@ void CCovermintView::ChooseImage()
 void CCovermintView::Print()
 {
     QPrinter& printer = CPrinterSetup::Instance().Printer();
+    const CPageTurnForLabel turn(m_document, printer);
     QPrintDialog dialog(&printer, this);
     dialog.setMinMax(1, 1);
     if (dialog.exec() != QDialog::Accepted)
         return;
-    if (!PrintLabel(m_document, printer))
-        Prompter().ShowMessage(tr("Could not start print job."), CPrompter::Icon::Error);
+    QString refusal;
+    if (!PrintLabel(m_document, printer, &refusal))
+        Prompter().ShowMessage(refusal.isEmpty() ? tr("Could not start print job.") : refusal, CPrompter::Icon::Error);
 }
 
 void CCovermintView::PrintPreview()
@@ -508,6 +510,11 @@ void CCovermintView::PrintPreview()
     QPrinter& printer = CPrinterSetup::Instance().Printer();
     if (!printer.isValid()) {
         Prompter().ShowMessage(tr("Command failed."), CPrompter::Icon::Error);
+        return;
+    }
+    const CPageTurnForLabel turn(m_document, printer);
+    if (const QString refusal = CalibrationRefusal(m_document, printer); !refusal.isEmpty()) {
+        Prompter().ShowMessage(refusal, CPrompter::Icon::Error);
         return;
     }
     QPrintPreviewDialog dialog(&printer, this);

@@ -69,12 +69,14 @@ TEST(FirstStart, MakesAHomeFolderFromTheSeedAndShowsTemplatesAndATipWithoutMessa
     EXPECT_EQ(CPreferences::Instance().HomeFolder(), user.Home());
     for (const char* path : {"Labels", "Images", "Templates/CD Jewel Case/CD Front Insert.cte",
                              "Templates/CD Jewel Case/CD Back Insert.cte", "Templates/ZIP Disk/ZIP Disk Label.cte",
-                             "Templates/JAZ Disk/JAZ Disk Label.cte", "tips.txt", "help/index.html",
+                             "Templates/JAZ Disk/JAZ Disk Label.cte", "Templates/DVD Case/DVD Case Wrap.cte",
+                             "Templates/CD DVD Disc/CD DVD Disc Face.cte", "tips.txt", "help/index.html",
                              "Images/Sunset.jpg", "Covermint.pref"})
         EXPECT_TRUE(QFileInfo::exists(user.Home() + QLatin1String(path))) << path;
 
     CTreeViewTemplate* templates = app->MainFrame()->TemplateTree();
-    EXPECT_EQ(ChildTexts(templates->Root()), QStringList({"CD Jewel Case", "JAZ Disk", "ZIP Disk"}));
+    EXPECT_EQ(ChildTexts(templates->Root()),
+              QStringList({"CD DVD Disc", "CD Jewel Case", "DVD Case", "JAZ Disk", "ZIP Disk"}));
     ASSERT_NE(app->TipDialog(), nullptr);
     EXPECT_TRUE(app->TipDialog()->TipText().startsWith(QStringLiteral("Start a new label")));
     EXPECT_TRUE(prompter.messages.isEmpty()) << prompter.messages.join(QLatin1Char('\n')).toStdString();
@@ -108,7 +110,7 @@ TEST(FirstStart, ARegisteredHomeFolderThatVanishedIsMadeAgainAndExplained)
     ASSERT_EQ(prompter.messages.size(), 1);
     EXPECT_TRUE(prompter.messages.front().contains(QStringLiteral("/no/such/folder/Covermint/")));
     EXPECT_TRUE(prompter.messages.front().contains(user.Home()));
-    EXPECT_EQ(app->MainFrame()->TemplateTree()->Root()->childCount(), 3);
+    EXPECT_EQ(app->MainFrame()->TemplateTree()->Root()->childCount(), 5);
 }
 
 TEST(FirstStart, PopulateKeepsTheUsersFilesAndReportsWhatItCannotDo)

@@ -68,8 +68,9 @@ TEST(NewLabelDialog, ListsTemplatesAndEnablesTheHeaderOnlyForATemplate)
     QStringList categories;
     for (int i = 0; i < dialog.Tree()->topLevelItemCount(); ++i)
         categories << dialog.Tree()->topLevelItem(i)->text(0);
-    EXPECT_EQ(categories, QStringList({"CD Jewel Case", "JAZ Disk", "ZIP Disk"}));
-    EXPECT_EQ(ChildTexts(dialog.Tree()->topLevelItem(0)), QStringList({"CD Back Insert.cte", "CD Front Insert.cte"}));
+    EXPECT_EQ(categories, QStringList({"CD DVD Disc", "CD Jewel Case", "DVD Case", "JAZ Disk", "ZIP Disk"}));
+    EXPECT_EQ(ChildTexts(dialog.Tree()->topLevelItem(1)),
+              QStringList({"CD Back Insert.cte", "CD Front Insert.cte", "Slim CD Case Insert.cte"}));
     EXPECT_FALSE(dialog.NameEdit()->isEnabled());
     EXPECT_FALSE(dialog.ApplyButton()->isEnabled());
 

@@ -158,3 +158,53 @@ TEST_F(PrintingTest, AJobThatCannotStartIsReported)
     PrintTo(folder + QStringLiteral("/label.pdf"), [folder] { QDir(folder).removeRecursively(); });
     EXPECT_EQ(prompter.messages, QStringList{QStringLiteral("Could not start print job.")});
 }
+
+TEST_F(PrintingTest, ALabelWiderThanThePageIsPreviewedAndPrintedOnThePageTurned)
+{
+    // The blue square, then a frame as wide as a DVD case wrap.
+    CDrawingEngine& engine = app->ActiveFrame()->Document().Engine();
+    auto wrap = std::make_shared<CRectangle>(1, &engine);
+    wrap->SetCorners({10, -10}, {1085, -735});
+    engine.Append(wrap);
+    QPrinter& printer = CPrinterSetup::Instance().Printer();
+    ASSERT_EQ(printer.pageLayout().orientation(), QPageLayout::Portrait);
+
+    QSizeF previewPaper;
+    WhenModal<QPrintPreviewDialog>([&](QPrintPreviewDialog* dialog) {
+        previewPaper = dialog->printer()->pageLayout().fullRect(QPageLayout::Inch).size();
+        dialog->reject();
+    });
+    Trigger(PrintPreview);
+    EXPECT_EQ(previewPaper, QSizeF(11, 8.5));
+    EXPECT_EQ(printer.pageLayout().orientation(), QPageLayout::Portrait);
+
+    QPageLayout::Orientation inDialog = QPageLayout::Portrait;
+    const QString pdf = out.filePath(QStringLiteral("wide.pdf"));
+    WhenModal<QPrintDialog>([&](QPrintDialog* dialog) {
+        inDialog = dialog->printer()->pageLayout().orientation();
+        dialog->findChild<QLineEdit*>(QStringLiteral("filename"))->setText(pdf);
+        dialog->accept();
+    });
+    Trigger(Print);
+    EXPECT_EQ(inDialog, QPageLayout::Landscape);
+    const QImage page = Rasterised(pdf, out.filePath(QStringLiteral("wide")));
+    EXPECT_EQ(page.size(), QSize(1100, 850));
+    EXPECT_EQ(page.pixelColor(50, 50), QColor(Qt::blue));
+    EXPECT_LT(qGray(page.pixel(1085, 400)), 128); // the frame's right side, on paper
+    EXPECT_EQ(printer.pageLayout().orientation(), QPageLayout::Portrait);
+    EXPECT_TRUE(prompter.messages.isEmpty());
+}
+
+TEST_F(PrintingTest, PrintCalibrationOpensForThePrinterPrintSetupChose)
+{
+    const QString chosen = CPrinterSetup::Instance().Printer().printerName();
+    QString shown;
+    WhenModal<QDialog>([&](QDialog* dialog) {
+        shown = dialog->windowTitle() + QLatin1Char('|') +
+                dialog->findChild<QComboBox*>(QStringLiteral("Printer"))->currentText();
+        dialog->reject();
+    });
+    Trigger(PrintCalibration);
+    EXPECT_EQ(shown, QStringLiteral("Print Calibration|") + chosen);
+    EXPECT_EQ(app->MainFrame()->Action(PrintCalibration)->text(), QStringLiteral("Print Cali&bration..."));
+}

@@ -56,9 +56,11 @@ TEST(Workspace, TemplatesTabListsCategoriesAndTheirTemplates)
     CTreeViewTemplate tree;
     tree.Refresh();
     EXPECT_EQ(tree.Root()->text(0), QStringLiteral("Available Templates"));
-    EXPECT_EQ(ChildTexts(tree.Root()), QStringList({"aaa Mine", "CD Jewel Case", "JAZ Disk", "ZIP Disk"}));
+    EXPECT_EQ(ChildTexts(tree.Root()), QStringList({"aaa Mine", "CD DVD Disc", "CD Jewel Case", "DVD Case", "JAZ Disk", "ZIP Disk"}));
     EXPECT_EQ(ChildTexts(tree.Root()->child(0)), QStringList({"z.CTE"}));
-    EXPECT_EQ(ChildTexts(tree.Root()->child(1)), QStringList({"CD Back Insert.cte", "CD Front Insert.cte"}));
+    EXPECT_EQ(ChildTexts(tree.Root()->child(1)), QStringList({"CD DVD Disc Face.cte"}));
+    EXPECT_EQ(ChildTexts(tree.Root()->child(2)),
+              QStringList({"CD Back Insert.cte", "CD Front Insert.cte", "Slim CD Case Insert.cte"}));
 }
 
 TEST(Workspace, DeletingLabelsAsksAndRefusesOpenLabelsAndTheRoot)
