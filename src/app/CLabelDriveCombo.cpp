@@ -8,6 +8,8 @@ CLabelDriveCombo::CLabelDriveCombo(QWidget* parent) : CDriveListCombo(parent)
     setToolTip(QStringLiteral("The drive Read Drive reads and CDDB looks up"));
     setMinimumContentsLength(16);
     setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    // An ISO image is read as the disc it holds; a CUE sheet is looked up as an audio CD.
+    OfferImages(kAnyDiscImages);
     Refresh();
     connect(this, &QComboBox::activated, this, &CLabelDriveCombo::StoreChoice);
 }

@@ -219,7 +219,7 @@ void CTextPrimitive::Assign(const CPrimitive& other)
 
 std::shared_ptr<const CTextPrimitive::Layout> CTextPrimitive::LayoutFor(const QString& shown, int zoom)
 {
-    if (m_layout && m_layout->Matches(shown, m_font, zoom, m_anchor))
+    if (m_layout && m_layout->Matches(shown, m_font, zoom, m_corner1))
         return m_layout;
 
     ++g_measureCount;
@@ -243,10 +243,10 @@ std::shared_ptr<const CTextPrimitive::Layout> CTextPrimitive::LayoutFor(const QS
     layout->decorationThickness = std::max(1, metrics.lineWidth());
     const QString all = WithUnixBreaks(shown);
     layout->lineCount = int(std::min<qsizetype>(all.count(QLatin1Char('\n')) + 1, std::numeric_limits<int>::max()));
-    layout->anchor = m_anchor;
+    layout->anchor = m_corner1;
     const qint64 spacing = std::max(1, layout->lineSpacing);
     const qint64 pageReach = m_owner->ToView(kPageReach);
-    const LinePlacement place = PlaceLines(m_anchor, QuarterTurn(m_font.rotation), *m_owner);
+    const LinePlacement place = PlaceLines(m_corner1, QuarterTurn(m_font.rotation), *m_owner);
     layout->firstLine = int(std::clamp<qint64>((-pageReach - place.stackStart) / spacing - 1, 0, layout->lineCount));
     const int endLine = int(std::clamp<qint64>((pageReach - place.stackStart) / spacing + 1, layout->firstLine,
                                                layout->lineCount));

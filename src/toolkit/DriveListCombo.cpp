@@ -17,6 +17,8 @@ const QVariant kImageMarker = QVariant::fromValue(QStringLiteral("\n<image>"));
 } // namespace
 
 const QString CDriveListCombo::kImageEntry = QStringLiteral("Disc Image...");
+const QString CDriveListCombo::kAnyDiscImages = QStringLiteral("Disc images (*.iso *.cue *.toc *.nrg *.ISO *.CUE *.TOC *.NRG)");
+const QString CDriveListCombo::kDataDiscImages = QStringLiteral("ISO 9660 disc images (*.iso *.ISO)");
 
 CDriveListCombo::CDriveListCombo(QWidget* parent) : QComboBox(parent)
 {

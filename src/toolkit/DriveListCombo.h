@@ -21,6 +21,9 @@ public:
     void OfferImages(const QString& nameFilter);
 
     static const QString kImageEntry;
+    // Filters for OfferImages: images of any disc, or of data discs only.
+    static const QString kAnyDiscImages;
+    static const QString kDataDiscImages;
 
 private:
     void ChooseImage();

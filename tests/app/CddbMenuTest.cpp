@@ -166,7 +166,8 @@ TEST_F(CddbMenus, RegistrationAsksForTheAddressAndKeepsAValidOne)
         EXPECT_EQ(offered, QString::fromUtf8(step.offered)) << name.toStdString();
         EXPECT_EQ(StoredEmail(), QString::fromUtf8(step.kept)) << name.toStdString();
         EXPECT_EQ(prompter.messages.size(), step.complaint ? 1 : 0) << name.toStdString();
-        if (step.complaint && !prompter.messages.isEmpty())
+        if (step.complaint && !prompter.messages.isEmpty()) {
             EXPECT_TRUE(prompter.messages.front().startsWith(QStringLiteral("COM Error ("))) << name.toStdString();
+        }
     }
 }

@@ -29,7 +29,7 @@ CBatchProcessing::CBatchProcessing(CCovermintDoc& document, Hooks hooks, QWidget
     setWindowTitle(QStringLiteral("Batch Processing"));
     m_drives = new CDriveListCombo;
     m_drives->setObjectName(QStringLiteral("drive"));
-    m_drives->OfferImages(QStringLiteral("Disc images (*.iso *.cue *.toc *.nrg *.ISO *.CUE *.TOC *.NRG)"));
+    m_drives->OfferImages(CDriveListCombo::kAnyDiscImages);
     m_drives->SetDrives(ListDrives());
     m_drives->SelectPath(CPreferences::Instance().LabelDrive());
     m_connectCddb = new QCheckBox(QStringLiteral("Automatically Connect to CDDB"));

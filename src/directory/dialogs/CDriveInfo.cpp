@@ -57,7 +57,7 @@ CDriveInfo::CDriveInfo(CCovermintDoc* document, const DriveInfoOptions& options,
     if (m_document)
         m_highlight = std::make_unique<CSegmentHighlight>(m_document->Engine());
 
-    m_drives->OfferImages(QStringLiteral("ISO 9660 disc images (*.iso *.ISO)"));
+    m_drives->OfferImages(CDriveListCombo::kDataDiscImages);
     m_drives->SetDrives(ListDrives());
     m_drives->SelectPath(m_batch ? *options.batchDrive : CPreferences::Instance().LabelDrive());
 
