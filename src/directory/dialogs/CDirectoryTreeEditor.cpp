@@ -117,6 +117,7 @@ void CDirectoryTreeEditor::MoveSelected(int step)
     m_view->setCurrentItem(item);
     m_view->scrollToItem(item);
     UpdateButtons();
+    emit edited();
 }
 
 bool CDirectoryTreeEditor::DeleteSelected()
@@ -128,6 +129,7 @@ bool CDirectoryTreeEditor::DeleteSelected()
         Prompter().ShowMessage(tr("Failed to remove the directory information"), CPrompter::Icon::Warning);
     delete item;
     UpdateButtons();
+    emit edited();
     return true;
 }
 
@@ -142,6 +144,7 @@ void CDirectoryTreeEditor::RemoveFilesOfType(const QString& extension)
     for (QTreeWidgetItem* item : matching)
         delete item;
     UpdateButtons();
+    emit edited();
 }
 
 void CDirectoryTreeEditor::ToggleExpansion()

@@ -30,6 +30,8 @@ public:
 signals:
     // The Delete key removed an entry.
     void deletedByKey();
+    // The tree changed: an entry moved or went, by key or button.
+    void edited();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -72,10 +72,8 @@ CDriveInfo::CDriveInfo(CCovermintDoc* document, const DriveInfoOptions& options,
         m_highlight->Only(m_edited);
 
     connect(m_update, &QPushButton::clicked, this, &CDriveInfo::ReadSelectedDrive);
-    connect(m_treeEditor, &CDirectoryTreeEditor::deletedByKey, this, [this] {
-        m_changed = true;
-        ShowLeftOut();
-    });
+    connect(m_treeEditor, &CDirectoryTreeEditor::deletedByKey, this, [this] { m_changed = true; });
+    connect(m_treeEditor, &CDirectoryTreeEditor::edited, this, &CDriveInfo::ShowLeftOut);
     connect(m_segments, &QComboBox::activated, this, &CDriveInfo::ChooseSegmentName);
     connect(m_pages, &CDirectorySettingsPages::depthChosen, this, &CDriveInfo::StoreDepth);
     connect(m_pages->SpecialButton(), &QPushButton::clicked, this, &CDriveInfo::ChooseSpecialWidth);

@@ -237,6 +237,14 @@ TEST_F(DirectoryDialogs, BesideUpdateTheDialogSaysHowManyEntriesTheListingLeaves
         emit names->activated(names->currentIndex());
         EXPECT_EQ(dialog.LeftOutText()->text(), shown) << name.toStdString();
     }
+
+    // Entries removed with the tree's button count at once.
+    QTreeWidget* view = dialog.TreeEditor()->TreeView();
+    for (int i = 0; i < back->LeftOutCount(); ++i) {
+        view->setCurrentItem(view->topLevelItem(0));
+        QTest::mouseClick(dialog.TreeEditor()->DeleteButton(), Qt::LeftButton);
+    }
+    EXPECT_EQ(dialog.LeftOutText()->text(), QStringLiteral("Everything fits"));
 }
 
 TEST_F(DirectoryDialogs, UpdateReadsADriveWhereItsDiscIsMountedAndSaysWhenNothingIs)
