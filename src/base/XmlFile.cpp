@@ -74,8 +74,12 @@ XmlLoadResult LoadXmlBytes(const QByteArray& data, pugi::xml_document& document)
 XmlLoadResult LoadXmlDevice(QIODevice& device, const QString& name, pugi::xml_document& document)
 {
     document.reset();
-    // One byte more than allowed tells a file that is too large.
-    const QByteArray data = device.read(kMaxFileSize + 1);
+    // Read in pieces: asking for the whole allowance at once would allocate
+    // it for every small label. One byte past it tells a file too large.
+    constexpr qint64 kPiece = 1 << 16;
+    QByteArray data;
+    for (QByteArray piece; data.size() <= kMaxFileSize && !(piece = device.read(kPiece)).isEmpty();)
+        data += piece;
     if (data.size() > kMaxFileSize)
         return Failure(QStringLiteral("%1 is too large to be a Covermint file.").arg(name));
     return LoadXmlBytes(data, document);
