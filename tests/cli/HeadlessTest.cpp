@@ -6,6 +6,7 @@
 #include "drawing/CRectangle.h"
 #include "drawing/CTextPrimitive.h"
 #include "platform/RecordingPrompter.h"
+#include "support/IsoImage.h"
 #include "support/InkBox.h"
 #include "support/ProgramRun.h"
 #include "support/TempHome.h"
@@ -346,11 +347,7 @@ TEST_F(HeadlessTest, ReadDirFillsOneRecordAndSaves)
     // An ISO image of the folder reads as the disc it holds: the same song
     // lengths, no free space.
     const QString iso = Path(QStringLiteral("disc.iso"));
-    QProcess xorriso;
-    xorriso.start(QStringLiteral("xorriso"), {QStringLiteral("-report_about"), QStringLiteral("SORRY"),
-                                              QStringLiteral("-outdev"), iso, QStringLiteral("-map"), disc,
-                                              QStringLiteral("/")});
-    ASSERT_TRUE(xorriso.waitForFinished(60000) && xorriso.exitCode() == 0) << xorriso.readAllStandardError().constData();
+    ASSERT_EQ(BuildIsoImage(iso, disc), QString());
     r = Run({QStringLiteral("--read-dir"), iso, QStringLiteral("--into"), label, QStringLiteral("--save"), out});
     ASSERT_EQ(r.exitCode, 0) << r.err.constData();
     {
@@ -481,11 +478,7 @@ TEST_F(HeadlessTest, BatchOncePrintsTheFolderIntoANewPdfEachTime)
 
     // An image of the disc stands in for it, named after its volume.
     const QString iso = Path(QStringLiteral("summer.iso"));
-    QProcess xorriso;
-    xorriso.start(QStringLiteral("xorriso"), {QStringLiteral("-report_about"), QStringLiteral("SORRY"), QStringLiteral("-outdev"),
-                                              iso, QStringLiteral("-joliet"), QStringLiteral("on"), QStringLiteral("-volid"),
-                                              QStringLiteral("SUMMER_ISO"), QStringLiteral("-map"), disc, QStringLiteral("/")});
-    ASSERT_TRUE(xorriso.waitForFinished(60000) && xorriso.exitCode() == 0) << xorriso.readAllStandardError().constData();
+    ASSERT_EQ(BuildIsoImage(iso, disc, {"-joliet", "on", "-volid", "SUMMER_ISO"}), QString());
     r = Run({QStringLiteral("--batch"), iso, QStringLiteral("--label"), label, QStringLiteral("--print-to"), out,
              QStringLiteral("--once")});
     ASSERT_EQ(r.exitCode, 0) << r.err.constData();

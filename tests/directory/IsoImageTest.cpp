@@ -3,11 +3,11 @@
 #include "directory/IsoImageReader.h"
 
 #include "AudioBytes.h"
+#include "support/IsoImage.h"
 
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QtEndian>
 
@@ -67,16 +67,8 @@ protected:
     {
         const QString image = s_dir->filePath(name);
         if (!QFileInfo::exists(image)) {
-            QProcess xorriso;
-            xorriso.start(QStringLiteral("xorriso"),
-                          QStringList{QStringLiteral("-report_about"), QStringLiteral("SORRY"), QStringLiteral("-outdev"),
-                                      image}
-                              << naming
-                              << QStringList{QStringLiteral("-volid"), QStringLiteral("HOLIDAY_2026"),
-                                             QStringLiteral("-map"), s_dir->filePath(source),
-                                             QStringLiteral("/")});
-            EXPECT_TRUE(xorriso.waitForFinished(60000));
-            EXPECT_EQ(xorriso.exitCode(), 0) << xorriso.readAllStandardError().toStdString();
+            EXPECT_EQ(BuildIsoImage(image, s_dir->filePath(source), naming + QStringList{"-volid", "HOLIDAY_2026"}),
+                      QString());
         }
         return image;
     }
