@@ -2,6 +2,10 @@
 // last paint, and however, it must show what a fresh rendering shows.
 #include "ViewFixture.h"
 
+#include "directory/CDirectorySegment.h"
+#include "directory/CDocumentDirectoryInformation.h"
+#include "drawing/CTextPrimitive.h"
+
 #include <QPainter>
 #include <QScrollBar>
 
@@ -43,6 +47,16 @@ TEST_F(PageCacheTest, EveryKindOfChangeShowsAtTheNextRepaint)
     AddFilled(QPoint(100, -100), QPoint(300, -300), MakeColorRef(255, 0, 0));
     auto middle = AddFilled(QPoint(200, -200), QPoint(400, -400), MakeColorRef(0, 255, 0));
     AddFilled(QPoint(150, -350), QPoint(250, -450), MakeColorRef(0, 0, 255));
+    auto text = std::make_shared<CTextPrimitive>(&Engine());
+    text->SetCorners(QPoint(120, -60), QPoint(120, -60));
+    text->SetText(QStringLiteral("ab"));
+    Engine().Append(text);
+    const auto restack = [&](auto reorder) {
+        std::vector<PrimitivePtr> stack = Engine().Primitives();
+        reorder(stack);
+        Engine().SetPrimitives(stack);
+        doc->UpdateAllViews();
+    };
     const struct
     {
         const char* name;
@@ -55,6 +69,14 @@ TEST_F(PageCacheTest, EveryKindOfChangeShowsAtTheNextRepaint)
         {"click beside everything", [&] { Press(QPoint(420, -100)); Release(QPoint(420, -100)); }},
         {"recolour a shape the view is not told of", [&] { middle->SetFillColor(MakeColorRef(255, 255, 0)); }},
         {"hollow a shape and update the document's views", [&] { middle->SetHollowFill(1); doc->UpdateAllViews(); }},
+        {"thicken a pen the view is not told of", [&] { middle->SetPenWidth(12); }},
+        {"lengthen a text far past its old box", [&] {
+             text->SetText(QStringLiteral("a much longer line of text"));
+             doc->UpdateAllViews();
+         }},
+        {"put the bottom shape on top", [&] { restack([](auto& stack) { std::rotate(stack.begin(), stack.begin() + 1, stack.end()); }); }},
+        {"put the top shape at the bottom", [&] { restack([](auto& stack) { std::rotate(stack.rbegin(), stack.rbegin() + 1, stack.rend()); }); }},
+        {"remove a shape from the middle of the stack", [&] { Engine().Remove(middle.get()); doc->UpdateAllViews(); }},
         {"zoom", [&] { view->SetZoom(200); }},
         {"scroll", [&] { view->verticalScrollBar()->setValue(90); view->horizontalScrollBar()->setValue(40); }},
         {"draw a new rectangle", [&] {
@@ -63,6 +85,10 @@ TEST_F(PageCacheTest, EveryKindOfChangeShowsAtTheNextRepaint)
          }},
         {"delete the selection", [&] { QTest::keyClick(view.get(), Qt::Key_Delete); }},
         {"scroll further than the viewport is high", [&] { view->verticalScrollBar()->setValue(1500); }},
+        {"scroll back and lengthen the text at once", [&] {
+             view->verticalScrollBar()->setValue(0);
+             text->SetText(QStringLiteral("longer still, and longer than the viewport is wide"));
+         }},
     };
     view->resize(460, 460); // smaller than the page, so that it scrolls
     Shown();
@@ -70,9 +96,42 @@ TEST_F(PageCacheTest, EveryKindOfChangeShowsAtTheNextRepaint)
         SCOPED_TRACE(step.name);
         const QImage before = Fresh();
         step.change();
+        // Shown first: a fresh rendering would measure a changed text for it.
+        const QImage shown = Shown();
         const QImage after = Fresh();
         EXPECT_NE(after, before); // the step changed what shows
-        EXPECT_EQ(Shown(), after);
+        EXPECT_EQ(shown, after);
+    }
+}
+
+// A listing shows data no primitive holds, and flows around what lies above
+// it: a change to either shows in full.
+TEST_F(PageCacheTest, ListingChangesShowAtTheNextRepaint)
+{
+    auto segment = std::make_shared<CDirectorySegment>(&Engine());
+    segment->SetCorners(QPoint(50, -50), QPoint(400, -400));
+    Engine().Append(segment);
+    CFileDirectory& tree = doc->AddDirectoryInformation(QString())->Tree();
+    for (const char* name : {"alpha.txt", "beta.txt", "gamma.txt"})
+        tree.AddFile(QString::fromLatin1(name));
+    auto above = AddFilled(QPoint(60, -60), QPoint(200, -80), MakeColorRef(0, 0, 255));
+    const struct
+    {
+        const char* name;
+        std::function<void()> change;
+    } steps[] = {
+        {"list another file", [&] { tree.AddFile(QStringLiteral("delta.txt")); doc->UpdateAllViews(); }},
+        {"move the shape above the listing", [&] { above->MoveBy(0, -120); doc->UpdateAllViews(); }},
+    };
+    Shown();
+    for (const auto& step : steps) {
+        SCOPED_TRACE(step.name);
+        const QImage before = Fresh();
+        step.change();
+        const QImage shown = Shown();
+        const QImage after = Fresh();
+        EXPECT_NE(after, before);
+        EXPECT_EQ(shown, after);
     }
 }
 
