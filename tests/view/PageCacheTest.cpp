@@ -40,6 +40,28 @@ protected:
         rect->SetFillColor(fill);
         return rect;
     }
+
+    struct Step
+    {
+        const char* name;
+        std::function<void()> change;
+    };
+
+    // Each step changes what shows, and the next repaint shows just that.
+    void ExpectEachStepShows(const std::vector<Step>& steps)
+    {
+        Shown();
+        for (const Step& step : steps) {
+            SCOPED_TRACE(step.name);
+            const QImage before = Fresh();
+            step.change();
+            // Shown first: a fresh rendering would measure a changed text for it.
+            const QImage shown = Shown();
+            const QImage after = Fresh();
+            EXPECT_NE(after, before);
+            EXPECT_EQ(shown, after);
+        }
+    }
 };
 
 TEST_F(PageCacheTest, EveryKindOfChangeShowsAtTheNextRepaint)
@@ -57,11 +79,8 @@ TEST_F(PageCacheTest, EveryKindOfChangeShowsAtTheNextRepaint)
         Engine().SetPrimitives(stack);
         doc->UpdateAllViews();
     };
-    const struct
-    {
-        const char* name;
-        std::function<void()> change;
-    } steps[] = {
+    view->resize(460, 460); // smaller than the page, so that it scrolls
+    ExpectEachStepShows({
         {"select the top shape", [&] { Press(QPoint(240, -440)); Release(QPoint(240, -440)); }},
         {"drag it over the others", [&] { Drag(QPoint(240, -440), QPoint(300, -250)); }},
         {"select the bottom shape under the others", [&] { Press(QPoint(110, -110)); Release(QPoint(110, -110)); }},
@@ -89,19 +108,7 @@ TEST_F(PageCacheTest, EveryKindOfChangeShowsAtTheNextRepaint)
              view->verticalScrollBar()->setValue(0);
              text->SetText(QStringLiteral("longer still, and longer than the viewport is wide"));
          }},
-    };
-    view->resize(460, 460); // smaller than the page, so that it scrolls
-    Shown();
-    for (const auto& step : steps) {
-        SCOPED_TRACE(step.name);
-        const QImage before = Fresh();
-        step.change();
-        // Shown first: a fresh rendering would measure a changed text for it.
-        const QImage shown = Shown();
-        const QImage after = Fresh();
-        EXPECT_NE(after, before); // the step changed what shows
-        EXPECT_EQ(shown, after);
-    }
+    });
 }
 
 // A listing shows data no primitive holds, and flows around what lies above
@@ -115,24 +122,10 @@ TEST_F(PageCacheTest, ListingChangesShowAtTheNextRepaint)
     for (const char* name : {"alpha.txt", "beta.txt", "gamma.txt"})
         tree.AddFile(QString::fromLatin1(name));
     auto above = AddFilled(QPoint(60, -60), QPoint(200, -80), MakeColorRef(0, 0, 255));
-    const struct
-    {
-        const char* name;
-        std::function<void()> change;
-    } steps[] = {
+    ExpectEachStepShows({
         {"list another file", [&] { tree.AddFile(QStringLiteral("delta.txt")); doc->UpdateAllViews(); }},
         {"move the shape above the listing", [&] { above->MoveBy(0, -120); doc->UpdateAllViews(); }},
-    };
-    Shown();
-    for (const auto& step : steps) {
-        SCOPED_TRACE(step.name);
-        const QImage before = Fresh();
-        step.change();
-        const QImage shown = Shown();
-        const QImage after = Fresh();
-        EXPECT_NE(after, before);
-        EXPECT_EQ(shown, after);
-    }
+    });
 }
 
 } // namespace
