@@ -2,6 +2,8 @@
 // step (the move through the view's gesture handling and a repaint of the
 // whole view into an image of its size) must stay under 16 ms at 100%.
 // A repaint of a label of 100,000 primitives must stay under 100 ms.
+#include "directory/CDirectorySegment.h"
+#include "directory/CDocumentDirectoryInformation.h"
 #include "document/CCovermintDoc.h"
 #include "drawing/CRectangle.h"
 #include "drawing/DrawingDefaults.h"
@@ -85,18 +87,26 @@ void BM_DragSelectionStep(benchmark::State& state)
 }
 BENCHMARK(BM_DragSelectionStep)->Unit(benchmark::kMillisecond);
 
-enum class RepaintAfter { Nothing, DragOfTopShape, ChangeAnywhere };
+enum class RepaintAfter { Nothing, DragOfTopShape, ChangeAnywhere, ChangeBesideAListing };
 
 // A repaint of the view on 100,000 primitives: with nothing changed (an
 // expose), at each step of dragging the selected shape on top, and after a
 // change the view is told of through the document (drawn again where it
-// changed).
+// changed; with a listing on the label, the listing too).
 void BM_Repaint100k(benchmark::State& state, RepaintAfter change)
 {
     ShownLabel shown;
     CCovermintDoc& doc = shown.doc;
     CCovermintView& view = shown.view;
     CDrawingEngine& engine = doc.Engine();
+    if (change == RepaintAfter::ChangeBesideAListing) {
+        auto segment = std::make_shared<CDirectorySegment>(&engine);
+        segment->SetCorners(QPoint(500, -700), QPoint(800, -1000));
+        engine.Append(segment);
+        CFileDirectory& tree = doc.AddDirectoryInformation(QString())->Tree();
+        for (int i = 0; i < 60; ++i)
+            tree.AddFile(QStringLiteral("track %1.mp3").arg(i));
+    }
     for (int i = 0; i < 100000; ++i)
         engine.Append(MakeShape(i, engine));
     auto top = std::make_shared<CRectangle>(2, &engine);
@@ -114,7 +124,7 @@ void BM_Repaint100k(benchmark::State& state, RepaintAfter change)
         ++step;
         if (change == RepaintAfter::DragOfTopShape) {
             SendMouse(port, QEvent::MouseMove, grab + QPoint(step % 2 ? 3 : 0, 0), Qt::LeftButton);
-        } else if (change == RepaintAfter::ChangeAnywhere) {
+        } else if (change != RepaintAfter::Nothing) {
             engine.Primitives()[std::size_t(step) % 1000]->SetFillColor(MakeColorRef(step % 256, 0, 0));
             doc.UpdateAllViews();
         }
@@ -127,6 +137,8 @@ void BM_Repaint100k(benchmark::State& state, RepaintAfter change)
 BENCHMARK_CAPTURE(BM_Repaint100k, unchanged, RepaintAfter::Nothing)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_Repaint100k, drag_of_top_shape, RepaintAfter::DragOfTopShape)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_Repaint100k, change_anywhere, RepaintAfter::ChangeAnywhere)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_Repaint100k, change_beside_a_listing, RepaintAfter::ChangeBesideAListing)
+    ->Unit(benchmark::kMillisecond);
 } // namespace
 
 int main(int argc, char** argv)

@@ -1,10 +1,30 @@
 #include "view/RenderedPageCache.h"
 
+#include "directory/CDirectorySegment.h"
 #include "drawing/CTextPrimitive.h"
 
 #include <QPainter>
 #include <algorithm>
 #include <unordered_map>
+
+namespace {
+
+// A listing keeps its rows inside its box; glyphs, the frame's pen and the
+// mark of what it leaves out reach a little past it (view units).
+QRectF ListingArea(const CDirectorySegment& segment, const CDrawingEngine& engine)
+{
+    constexpr double kInchUnits = 100.0;
+    constexpr double kPointsPerInch = 72.0;
+    constexpr double kMarkRoom = 16;
+    const LRect box = segment.GetRect();
+    const double margin = engine.ToViewD(segment.PenWidth() + segment.Font().pointSize * kInchUnits / kPointsPerInch)
+                          + kMarkRoom;
+    return QRectF(engine.ToView(QPoint(box.MinX(), box.MinY())), engine.ToView(QPoint(box.MaxX(), box.MaxY())))
+        .normalized()
+        .adjusted(-margin, -margin, margin, margin);
+}
+
+} // namespace
 
 std::size_t CRenderedPageCache::FirstLive(const CDrawingEngine& engine)
 {
@@ -39,7 +59,10 @@ CRenderedPageCache::Entry CRenderedPageCache::EntryOf(CPrimitive& primitive, con
     Entry entry{&primitive, primitive.AppearanceKey(), std::nullopt};
     // Room for antialiased edges.
     constexpr int kBleed = 2;
-    if (const std::optional<QRectF> area = engine.PaintedArea(primitive))
+    std::optional<QRectF> area = engine.PaintedArea(primitive);
+    if (const auto* segment = dynamic_cast<const CDirectorySegment*>(&primitive))
+        area = ListingArea(*segment, engine);
+    if (area)
         entry.area = PageTransform(placement).mapRect(*area).toAlignedRect().adjusted(-kBleed, -kBleed, kBleed, kBleed);
     return entry;
 }
@@ -104,8 +127,12 @@ std::optional<QRegion> CRenderedPageCache::TakeChanges(CDrawingEngine& engine, c
     m_below = std::move(now);
 
     // A listing flows around what lies above it and shows data no primitive
-    // holds, so any change may move it.
-    if (everywhere || (listing && (m_contentChanged || !changed.isEmpty())))
+    // holds, so any change may move it within its box.
+    if (listing && (m_contentChanged || !changed.isEmpty()))
+        for (const Entry& entry : m_below)
+            if (entry.primitive->IsDirectorySegment())
+                mark(entry.area);
+    if (everywhere)
         return std::nullopt;
     return changed;
 }

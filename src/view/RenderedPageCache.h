@@ -38,8 +38,8 @@ public:
     };
 
     // The label may have changed in ways the primitives do not show (a
-    // directory listing's data): a picture holding a listing is rendered
-    // again whole. Other changes are found by comparing the primitives.
+    // directory listing's data): the listings in the picture are rendered
+    // again. Other changes are found by comparing the primitives.
     void ContentChanged() { m_contentChanged = true; }
 
     // Paints the label as placed into painter (the viewport's).

@@ -111,20 +111,29 @@ TEST_F(PageCacheTest, EveryKindOfChangeShowsAtTheNextRepaint)
     });
 }
 
-// A listing shows data no primitive holds, and flows around what lies above
-// it: a change to either shows in full.
+// A listing shows data no primitive holds, flows around what lies above it
+// and continues in the next segment of its name: a change to any of these
+// shows in full.
 TEST_F(PageCacheTest, ListingChangesShowAtTheNextRepaint)
 {
-    auto segment = std::make_shared<CDirectorySegment>(&Engine());
-    segment->SetCorners(QPoint(50, -50), QPoint(400, -400));
-    Engine().Append(segment);
+    for (const QPoint corner : {QPoint(50, -50), QPoint(450, -50)}) {
+        auto segment = std::make_shared<CDirectorySegment>(&Engine());
+        segment->SetCorners(corner, corner + QPoint(200, -120));
+        Engine().Append(segment);
+    }
     CFileDirectory& tree = doc->AddDirectoryInformation(QString())->Tree();
-    for (const char* name : {"alpha.txt", "beta.txt", "gamma.txt"})
-        tree.AddFile(QString::fromLatin1(name));
+    for (int i = 0; i < 9; ++i)
+        tree.AddFile(QStringLiteral("file%1.txt").arg(i));
     auto above = AddFilled(QPoint(60, -60), QPoint(200, -80), MakeColorRef(0, 0, 255));
+    auto apart = AddFilled(QPoint(100, -400), QPoint(200, -450), MakeColorRef(0, 255, 0));
     ExpectEachStepShows({
-        {"list another file", [&] { tree.AddFile(QStringLiteral("delta.txt")); doc->UpdateAllViews(); }},
-        {"move the shape above the listing", [&] { above->MoveBy(0, -120); doc->UpdateAllViews(); }},
+        {"list a file first, moving every row on", [&] {
+             tree.AddFile(QStringLiteral("aaa.txt"));
+             std::rotate(tree.Children().rbegin(), tree.Children().rbegin() + 1, tree.Children().rend());
+             doc->UpdateAllViews();
+         }},
+        {"move the shape above the listing", [&] { above->MoveBy(0, -40); doc->UpdateAllViews(); }},
+        {"recolour a shape away from the listing", [&] { apart->SetFillColor(MakeColorRef(255, 0, 255)); }},
     });
 }
 
