@@ -10,6 +10,7 @@
 #include <QPainter>
 #include <QPolygonF>
 #include <cmath>
+#include <typeinfo>
 
 namespace {
 constexpr int kRoundCornerDiameter = 40; // label units: 0.4 inch
@@ -178,7 +179,9 @@ int CRectangle::Draw(QPainter& painter)
     const QPoint v1 = ToView(m_corner1);
     const QPoint v2 = ToView(m_corner2);
     painter.save();
-    painter.setPen(UsesDragBoxPen() ? DragBoxPen() : LinePen(m_penWidth));
+    // Only the plain rectangle ever shows as the drag box.
+    const bool dragBox = UsesDragBoxPen() && typeid(*this) == typeid(CRectangle);
+    painter.setPen(dragBox ? DragBoxPen() : LinePen(m_penWidth));
     painter.setBrush(Qt::NoBrush);
     DrawShape(painter, v1, v2);
     if (IsSelected())
@@ -261,8 +264,6 @@ std::shared_ptr<CPrimitive> CRoundedRect::Clone() const
 
 void CRoundedRect::DrawShape(QPainter& painter, QPoint v1, QPoint v2)
 {
-    // Only the line pen: a rounded rectangle never shows as a drag box.
-    painter.setPen(LinePen(m_penWidth));
     const double radius = m_owner->ToView(kRoundCornerDiameter) / 2.0;
     const QRectF box(NormalizedViewRect(v1, v2));
     const double pixel = DevicePixelInPainterUnits(painter);
@@ -280,7 +281,6 @@ std::shared_ptr<CPrimitive> CEllipse::Clone() const
 
 void CEllipse::DrawShape(QPainter& painter, QPoint v1, QPoint v2)
 {
-    painter.setPen(LinePen(m_penWidth));
     const QRectF box(NormalizedViewRect(v1, v2));
     const double pixel = DevicePixelInPainterUnits(painter);
     const auto outline = [&box, pixel](double grow) {
@@ -297,7 +297,6 @@ std::shared_ptr<CPrimitive> CLine::Clone() const
 
 void CLine::DrawShape(QPainter& painter, QPoint v1, QPoint v2)
 {
-    painter.setPen(LinePen(m_penWidth));
     painter.drawLine(v1, v2);
 }
 
