@@ -10,7 +10,7 @@
 #include <QPainter>
 #include <QPolygonF>
 #include <cmath>
-#include <functional>
+#include <typeinfo>
 
 namespace {
 constexpr int kRoundCornerDiameter = 40; // label units: 0.4 inch
@@ -84,15 +84,17 @@ QPolygonF RoundedOutline(const QRectF& box, double rx, double ry, double pixel)
     // One quarter turn of unit vectors, turned by a fixed rotation each step.
     const double dc = std::cos(M_PI / 2 / steps);
     const double ds = std::sin(M_PI / 2 / steps);
-    QPolygonF outline;
-    outline.reserve(4 * (steps + 1));
+    // Sized once and written through a pointer: appending point by point
+    // showed in profiles of pages full of shapes.
+    QPolygonF outline(4 * (steps + 1));
+    QPointF* point = outline.data();
     const double l = box.left() + rx, r = box.right() - rx, t = box.top() + ry, b = box.bottom() - ry;
     const struct { double cx, cy; int cosX, sinX, cosY, sinY; } quarters[] = {
         {r, b, 1, 0, 0, 1}, {l, b, 0, -1, 1, 0}, {l, t, -1, 0, 0, -1}, {r, t, 0, 1, -1, 0}};
     for (const auto& q : quarters) {
         double c = 1.0, s = 0.0;
         for (int k = 0; k <= steps; ++k) {
-            outline << QPointF(q.cx + rx * (q.cosX * c + q.sinX * s), q.cy + ry * (q.cosY * c + q.sinY * s));
+            *point++ = QPointF(q.cx + rx * (q.cosX * c + q.sinX * s), q.cy + ry * (q.cosY * c + q.sinY * s));
             const double next = c * dc - s * ds;
             s = s * dc + c * ds;
             c = next;
@@ -106,8 +108,8 @@ QPolygonF RoundedOutline(const QRectF& box, double rx, double ry, double pixel)
 // when it is not null. A wide pen is filled as the band between the shape
 // grown and shrunk by half its width, much faster than offsetting curves;
 // a cosmetic pen is stroked.
-void DrawCurvedShape(QPainter& painter, const QRectF& box, const std::function<QPolygonF(double)>& outline,
-                     const QBrush& fill)
+template <typename Outline>
+void DrawCurvedShape(QPainter& painter, const QRectF& box, const Outline& outline, const QBrush& fill)
 {
     const QPen pen = painter.pen();
     if (pen.isCosmetic() || pen.widthF() <= 0.0) {
@@ -177,7 +179,9 @@ int CRectangle::Draw(QPainter& painter)
     const QPoint v1 = ToView(m_corner1);
     const QPoint v2 = ToView(m_corner2);
     painter.save();
-    painter.setPen(UsesDragBoxPen() ? DragBoxPen() : LinePen(m_penWidth));
+    // Only the plain rectangle ever shows as the drag box.
+    const bool dragBox = UsesDragBoxPen() && typeid(*this) == typeid(CRectangle);
+    painter.setPen(dragBox ? DragBoxPen() : LinePen(m_penWidth));
     painter.setBrush(Qt::NoBrush);
     DrawShape(painter, v1, v2);
     if (IsSelected())
@@ -260,8 +264,6 @@ std::shared_ptr<CPrimitive> CRoundedRect::Clone() const
 
 void CRoundedRect::DrawShape(QPainter& painter, QPoint v1, QPoint v2)
 {
-    // Only the line pen: a rounded rectangle never shows as a drag box.
-    painter.setPen(LinePen(m_penWidth));
     const double radius = m_owner->ToView(kRoundCornerDiameter) / 2.0;
     const QRectF box(NormalizedViewRect(v1, v2));
     const double pixel = DevicePixelInPainterUnits(painter);
@@ -279,7 +281,6 @@ std::shared_ptr<CPrimitive> CEllipse::Clone() const
 
 void CEllipse::DrawShape(QPainter& painter, QPoint v1, QPoint v2)
 {
-    painter.setPen(LinePen(m_penWidth));
     const QRectF box(NormalizedViewRect(v1, v2));
     const double pixel = DevicePixelInPainterUnits(painter);
     const auto outline = [&box, pixel](double grow) {
@@ -296,7 +297,6 @@ std::shared_ptr<CPrimitive> CLine::Clone() const
 
 void CLine::DrawShape(QPainter& painter, QPoint v1, QPoint v2)
 {
-    painter.setPen(LinePen(m_penWidth));
     painter.drawLine(v1, v2);
 }
 
