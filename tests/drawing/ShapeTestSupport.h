@@ -35,7 +35,7 @@ protected:
         shape->SetCorners(c1, c2);
         shape->SetLineColor(MakeColorRef(0, 0, 0));
         shape->SetFillColor(MakeColorRef(255, 0, 0));
-        shape->SetHollowFill(1);
+        shape->SetHollowFill(true);
         engine.Append(shape);
         return shape;
     }

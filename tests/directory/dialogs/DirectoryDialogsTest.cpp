@@ -409,7 +409,7 @@ TEST_F(DirectoryDialogs, HighlightFollowsTheEditedSegmentAndTheChosenName)
 TEST_F(DirectoryDialogs, ContextMenuPresetsOfferTheTypicalSize)
 {
     auto segment = AddSegment(QString());
-    segment->SetSelected(1);
+    segment->SetSelected(true);
     prompter.answers = {true, true};
     WidthPresetCommands::Apply(doc.Engine(), CommandId::WidthBack1 + 2);
     EXPECT_EQ(segment->GetName(), QStringLiteral("CDBACK"));
