@@ -16,7 +16,7 @@
 class CZoomView : public ILabelView
 {
 public:
-    explicit CZoomView(int zoom = 100) : zoom(zoom) {}
+    explicit CZoomView(int percent = 100) : zoom(percent) {}
     int ZoomPercent() const override { return zoom; }
     void InvalidateView(bool) override { ++invalidations; }
     int zoom;

@@ -205,10 +205,10 @@ TEST_F(ViewTest, ColorsPenSizeAndFontsGoToDefaultsAndSelection)
     text->SetSelected(true);
 
     const ColorChoice choice{MakeColorRef(255, 0, 0), MakeColorRef(1, 2, 3), MakeColorRef(0, 0, 255), 0};
-    CColorPickerDialog dialog(choice);
-    EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Colors"));
-    EXPECT_EQ(dialog.Choice(), choice) << "a colour off the list is added to it";
-    ApplyColorChoice(*doc, dialog.Choice());
+    CColorPickerDialog colors(choice);
+    EXPECT_EQ(colors.windowTitle(), QStringLiteral("Colors"));
+    EXPECT_EQ(colors.Choice(), choice) << "a colour off the list is added to it";
+    ApplyColorChoice(*doc, colors.Choice());
     EXPECT_EQ(CurrentColorChoice(), choice);
     EXPECT_EQ(rect->LineColor(), choice.line);
     EXPECT_EQ(rect->FillColor(), choice.fill);

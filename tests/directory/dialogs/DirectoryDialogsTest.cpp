@@ -388,9 +388,9 @@ TEST_F(DirectoryDialogs, HighlightFollowsTheEditedSegmentAndTheChosenName)
         dialog.show();
         EXPECT_EQ(lit(), (QList<int>{0, 1, 0}));
         QComboBox* names = dialog.SegmentList();
-        const int front = names->findText(QStringLiteral("Front"));
-        names->setCurrentIndex(front);
-        emit names->activated(front);
+        const int frontIndex = names->findText(QStringLiteral("Front"));
+        names->setCurrentIndex(frontIndex);
+        emit names->activated(frontIndex);
         EXPECT_EQ(dialog.SegmentName(), QStringLiteral("Front"));
         EXPECT_EQ(lit(), (QList<int>{1, 0, 0}));
         names->setCurrentIndex(names->findText(QStringLiteral("Back")));
