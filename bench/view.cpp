@@ -89,7 +89,8 @@ enum class RepaintAfter { Nothing, DragOfTopShape, ChangeAnywhere };
 
 // A repaint of the view on 100,000 primitives: with nothing changed (an
 // expose), at each step of dragging the selected shape on top, and after a
-// change the view is told of through the document (all drawn again).
+// change the view is told of through the document (drawn again where it
+// changed).
 void BM_Repaint100k(benchmark::State& state, RepaintAfter change)
 {
     ShownLabel shown;

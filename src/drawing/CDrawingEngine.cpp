@@ -38,31 +38,41 @@ QRectF VisibleArea(const QPainter& painter)
     return area;
 }
 
-// False only when nothing the primitive paints can fall inside the area
-// (view units).
-bool MayPaintInside(const CDrawingEngine& engine, const CPrimitive& primitive, const QRectF& viewArea)
+} // namespace
+
+std::optional<QRectF> CDrawingEngine::PaintedArea(const CPrimitive& primitive) const
 {
     // A directory listing continues in the next segment of its name, so each
     // one is laid out even where it cannot show.
     if (primitive.IsDirectorySegment())
-        return true;
+        return std::nullopt;
     LRect box(primitive.GetTopLeft(), primitive.GetBottomRight());
     int margin = kHandleMargin;
     if (const auto* text = dynamic_cast<const CTextPrimitive*>(&primitive)) {
         // Not yet measured: only drawing tells its size.
         if (text->ExtentCorner() == text->Anchor())
-            return true;
+            return std::nullopt;
         box = text->BoundingBox();
         // Glyphs may reach a little beyond the measured advance.
-        margin += engine.ToView(std::abs(box.top - box.bottom)) / 2;
+        margin += ToView(std::abs(box.top - box.bottom)) / 2;
     } else if (const auto* shape = dynamic_cast<const CRectangle*>(&primitive)) {
-        margin += engine.ToView(shape->PenWidth());
+        margin += ToView(shape->PenWidth());
     } else if (const auto* stroke = dynamic_cast<const CFreehand*>(&primitive)) {
-        margin += engine.ToView(stroke->PenWidth());
+        margin += ToView(stroke->PenWidth());
     }
-    const QPointF low = engine.ToView(QPoint(box.MinX(), box.MinY()));
-    const QPointF high = engine.ToView(QPoint(box.MaxX(), box.MaxY()));
-    return QRectF(low, high).normalized().adjusted(-margin, -margin, margin, margin).intersects(viewArea);
+    const QPointF low = ToView(QPoint(box.MinX(), box.MinY()));
+    const QPointF high = ToView(QPoint(box.MaxX(), box.MaxY()));
+    return QRectF(low, high).normalized().adjusted(-margin, -margin, margin, margin);
+}
+
+namespace {
+
+// False only when nothing the primitive paints can fall inside the area
+// (view units).
+bool MayPaintInside(const CDrawingEngine& engine, const CPrimitive& primitive, const QRectF& viewArea)
+{
+    const std::optional<QRectF> area = engine.PaintedArea(primitive);
+    return !area || area->intersects(viewArea);
 }
 
 // Restores the zoom and the printing flag however rendering ends.

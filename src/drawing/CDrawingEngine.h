@@ -9,10 +9,12 @@
 #include "drawing/UndoCommands.h"
 #include "drawing/ZoomTransform.h"
 
+#include <QRectF>
 #include <QSize>
 #include <QStringList>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <vector>
 
 class QPainter;
@@ -115,6 +117,10 @@ public:
     double ToViewD(double labelValue) const { return Zoom().ToViewD(labelValue); }
     double ToLabelD(double viewValue) const { return Zoom().ToLabelD(viewValue); }
     int GrabTolerance() const;
+    // Where the primitive can paint at the current zoom (view units, with
+    // room for its pen, glyphs and handles); nothing when that is only known
+    // by drawing it, or when it depends on the rest of the label.
+    std::optional<QRectF> PaintedArea(const CPrimitive& primitive) const;
     // While Render draws for a printer, preview or export.
     bool IsPrinting() const { return m_printing; }
     // Changes with every Render of any engine: what primitives work out for

@@ -3,6 +3,7 @@
 // mouse reported while the Freehand tool was dragged.
 #include "drawing/CPrimitive.h"
 
+#include <QHash>
 #include <QPolygon>
 #include <algorithm>
 #include <vector>
@@ -42,6 +43,7 @@ protected:
     std::vector<KeyedField> OwnFields() override { return {{"PENWIDTH", &m_penWidth}}; }
     void FieldsLoaded() override { SetPenWidth(m_penWidth); }
     void PersistPoints(bool storing, pugi::xml_node node) override;
+    std::size_t DrawnStateKey() const override { return qHashRange(m_points.begin(), m_points.end()); }
 
 private:
     // The stroke in view units as drawn at a zoom, simplified to a tolerance

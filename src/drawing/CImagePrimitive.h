@@ -53,6 +53,7 @@ protected:
     std::vector<KeyedField> OwnFields() override { return {{"FILENAME", &m_storedName}}; }
     void PrepareStore() override;
     void FieldsLoaded() override;
+    std::size_t DrawnStateKey() const override { return std::size_t(m_cache.cacheKey()); }
 
 private:
     // Converts a decoded picture to the stored form and shows it at its

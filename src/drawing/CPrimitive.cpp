@@ -5,6 +5,7 @@
 #include "drawing/DrawingDefaults.h"
 #include "drawing/PensAndFonts.h"
 
+#include <QHash>
 #include <QPainter>
 
 namespace {
@@ -129,6 +130,20 @@ void CPrimitive::SettleSelection()
 bool CPrimitive::Intersects(const LRect&) const
 {
     return false;
+}
+
+std::size_t CPrimitive::AppearanceKey() const
+{
+    QPoint c1 = GetTopLeft();
+    QPoint c2 = GetBottomRight();
+    // The corners in order: a line from one corner differs from its mirror.
+    GetCorners(c1, c2);
+    std::size_t key = qHashMulti(0, quintptr(TypeName()), c1.x(), c1.y(), c2.x(), c2.y(), m_lineColor, m_fillColor,
+                                 m_textColor, IsSelected(), m_handleGrabbed, m_name, m_segmentName, DrawnStateKey());
+    // The keyword table is only read here.
+    for (const KeyedField& field : const_cast<CPrimitive*>(this)->OwnFields())
+        std::visit([&key](const auto* value) { key = qHashMulti(key, *value); }, field.target);
+    return key;
 }
 
 bool CPrimitive::Persist(bool storing, pugi::xml_node element)

@@ -73,6 +73,9 @@ public:
     // keywords and PRIMTYPE come first, then the kind's own, then its POINTs.
     // False without an element.
     bool Persist(bool storing, pugi::xml_node element);
+    // Differs whenever what the primitive draws may differ: its kind, place,
+    // colours, selection, own keywords and what they do not hold.
+    std::size_t AppearanceKey() const;
     virtual std::shared_ptr<CPrimitive> Clone() const = 0;
 
     virtual QPoint GetTopLeft() const { return QPoint(0, 0); }
@@ -124,6 +127,8 @@ protected:
     virtual void FieldsLoaded() {}
     // The POINT elements that end a PRIMITIVE element.
     virtual void PersistPoints(bool, pugi::xml_node) {}
+    // What the drawing depends on beyond the keywords (points, pixels).
+    virtual std::size_t DrawnStateKey() const { return 0; }
     // The owner's line pen for a width in label units (cosmetic when the
     // zoomed width rounds to 0).
     QPen LinePen(int penWidth) const;

@@ -32,6 +32,7 @@ public:
 protected:
     std::vector<KeyedField> OwnFields() override;
     void FieldsLoaded() override;
+    std::size_t DrawnStateKey() const override { return std::size_t(m_dragBox); }
     // The outline-and-fill painting of the kind; the pen is already set.
     virtual void DrawShape(QPainter& painter, QPoint v1, QPoint v2);
     virtual void DrawHandles(QPainter& painter, QPoint v1, QPoint v2);

@@ -81,7 +81,7 @@ CCovermintView::~CCovermintView()
 void CCovermintView::InvalidateView(bool erase)
 {
     if (erase)
-        m_pageCache.Invalidate();
+        m_pageCache.ContentChanged();
     viewport()->update();
 }
 

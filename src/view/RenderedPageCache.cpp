@@ -1,8 +1,10 @@
 #include "view/RenderedPageCache.h"
 
+#include "drawing/CTextPrimitive.h"
+
 #include <QPainter>
-#include <QRegion>
 #include <algorithm>
+#include <unordered_map>
 
 std::size_t CRenderedPageCache::FirstLive(const CDrawingEngine& engine)
 {
@@ -23,23 +25,89 @@ std::size_t CRenderedPageCache::FirstLive(const CDrawingEngine& engine)
     return segmentAbove ? std::min(firstSelected, firstSegment) : firstSelected;
 }
 
-CRenderedPageCache::Entry CRenderedPageCache::EntryOf(const CPrimitive& primitive)
+QTransform CRenderedPageCache::PageTransform(const Placement& placement)
 {
-    return {&primitive,           primitive.GetTopLeft(),  primitive.GetBottomRight(),
-            primitive.LineColor(), primitive.FillColor(), primitive.TextColor()};
+    return QTransform::fromScale(placement.pixelsPerUnitX, -placement.pixelsPerUnitY);
 }
 
-// The primitives in the picture are still the bottom of the stack, unmoved
-// and unselected.
-bool CRenderedPageCache::BelowStillDrawn(const CDrawingEngine& engine) const
+CRenderedPageCache::Entry CRenderedPageCache::EntryOf(CPrimitive& primitive, const CDrawingEngine& engine,
+                                                      const Placement& placement)
+{
+    // A text changed since its last drawing may have grown: measure it now.
+    if (auto* text = dynamic_cast<CTextPrimitive*>(&primitive))
+        text->UpdateExtent();
+    Entry entry{&primitive, primitive.AppearanceKey(), std::nullopt};
+    // Room for antialiased edges.
+    constexpr int kBleed = 2;
+    if (const std::optional<QRectF> area = engine.PaintedArea(primitive))
+        entry.area = PageTransform(placement).mapRect(*area).toAlignedRect().adjusted(-kBleed, -kBleed, kBleed, kBleed);
+    return entry;
+}
+
+std::optional<QRegion> CRenderedPageCache::TakeChanges(CDrawingEngine& engine, const Placement& placement)
 {
     const std::vector<PrimitivePtr>& primitives = engine.Primitives();
-    if (primitives.size() < m_below.size() || FirstLive(engine) < m_below.size())
-        return false;
-    for (std::size_t i = 0; i < m_below.size(); ++i)
-        if (!(m_below[i] == EntryOf(*primitives[i])))
-            return false;
-    return true;
+    const std::size_t live = FirstLive(engine);
+    QRegion changed;
+    bool everywhere = false;
+    const auto mark = [&](const std::optional<QRect>& area) {
+        if (area)
+            changed += *area;
+        else
+            everywhere = true;
+    };
+
+    bool sameStack = m_below.size() == live;
+    for (std::size_t i = 0; sameStack && i < live; ++i)
+        sameStack = m_below[i].primitive == primitives[i].get();
+    // Otherwise primitives were added, removed or restacked: each is found
+    // in the picture by identity.
+    std::unordered_map<const CPrimitive*, std::size_t> pictured;
+    if (!sameStack) {
+        pictured.reserve(m_below.size());
+        for (std::size_t j = 0; j < m_below.size(); ++j)
+            pictured.emplace(m_below[j].primitive, j);
+    }
+
+    std::vector<Entry> now;
+    now.reserve(live);
+    std::vector<bool> kept(m_below.size(), false);
+    std::optional<std::size_t> highestKept;
+    bool listing = false;
+    for (std::size_t i = 0; i < live; ++i) {
+        CPrimitive& primitive = *primitives[i];
+        listing = listing || primitive.IsDirectorySegment();
+        std::optional<std::size_t> was;
+        if (sameStack) {
+            was = i;
+        } else if (const auto found = pictured.find(&primitive); found != pictured.end()) {
+            was = found->second;
+        }
+        if (was) {
+            kept[*was] = true;
+            // One that now lies above a primitive it lay below shows
+            // differently where the two overlap.
+            const bool inOrder = !highestKept || *was > *highestKept;
+            highestKept = std::max(*was, highestKept.value_or(0));
+            if (inOrder && m_below[*was].appearance == primitive.AppearanceKey()) {
+                now.push_back(m_below[*was]);
+                continue;
+            }
+            mark(m_below[*was].area);
+        }
+        now.push_back(EntryOf(primitive, engine, placement));
+        mark(now.back().area);
+    }
+    for (std::size_t j = 0; j < m_below.size(); ++j)
+        if (!kept[j])
+            mark(m_below[j].area);
+    m_below = std::move(now);
+
+    // A listing flows around what lies above it and shows data no primitive
+    // holds, so any change may move it.
+    if (everywhere || (listing && (m_contentChanged || !changed.isEmpty())))
+        return std::nullopt;
+    return changed;
 }
 
 void CRenderedPageCache::RenderRange(QPainter& painter, CDrawingEngine& engine, const Placement& placement,
@@ -47,7 +115,7 @@ void CRenderedPageCache::RenderRange(QPainter& painter, CDrawingEngine& engine, 
 {
     painter.save();
     painter.translate(-placement.scroll.x(), -placement.scroll.y());
-    painter.scale(placement.pixelsPerUnitX, -placement.pixelsPerUnitY);
+    painter.setTransform(PageTransform(placement), true);
     RenderOptions options;
     options.pageSize = placement.pageSize;
     options.from = from;
@@ -66,13 +134,18 @@ void CRenderedPageCache::RenderInto(QImage& image, CDrawingEngine& engine, const
 
 void CRenderedPageCache::Rebuild(CDrawingEngine& engine, const Placement& placement)
 {
-    m_below.clear();
     const std::size_t live = FirstLive(engine);
-    for (std::size_t i = 0; i < live; ++i)
-        m_below.push_back(EntryOf(*engine.Primitives()[i]));
     m_picture = QImage(placement.viewportSize * placement.devicePixelRatio, QImage::Format_RGB32);
     m_picture.setDevicePixelRatio(placement.devicePixelRatio);
-    RenderInto(m_picture, engine, placement, QRect(QPoint(0, 0), placement.viewportSize));
+    {
+        QPainter painter(&m_picture);
+        RenderRange(painter, engine, placement, 0, live);
+    }
+    // Recorded after drawing, which measures texts.
+    m_below.clear();
+    m_below.reserve(live);
+    for (std::size_t i = 0; i < live; ++i)
+        m_below.push_back(EntryOf(*engine.Primitives()[i], engine, placement));
     m_placement = placement;
     m_valid = true;
 }
@@ -99,10 +172,22 @@ void CRenderedPageCache::Paint(QPainter& painter, CDrawingEngine& engine, const 
         return;
     Placement unscrolled = placement;
     unscrolled.scroll = m_placement.scroll;
-    if (!m_valid || !(unscrolled == m_placement) || !BelowStillDrawn(engine))
+    std::optional<QRegion> changed;
+    if (m_valid && unscrolled == m_placement)
+        changed = TakeChanges(engine, placement);
+    if (!changed) {
         Rebuild(engine, placement);
-    else if (placement.scroll != m_placement.scroll)
-        Scroll(engine, placement);
+    } else {
+        if (placement.scroll != m_placement.scroll)
+            Scroll(engine, placement);
+        const QRegion shown = *changed & QRect(placement.scroll, placement.viewportSize);
+        // Far apart changes are drawn one by one; many are drawn as one.
+        constexpr int kMostAreas = 8;
+        const QRegion areas = shown.rectCount() > kMostAreas ? QRegion(shown.boundingRect()) : shown;
+        for (const QRect& area : areas)
+            RenderInto(m_picture, engine, placement, area.translated(-placement.scroll));
+    }
+    m_contentChanged = false;
     painter.drawImage(QPoint(0, 0), m_picture);
 
     if (m_below.size() == engine.Primitives().size())

@@ -2,6 +2,10 @@
 // last paint, and however, it must show what a fresh rendering shows.
 #include "ViewFixture.h"
 
+#include "directory/CDirectorySegment.h"
+#include "directory/CDocumentDirectoryInformation.h"
+#include "drawing/CTextPrimitive.h"
+
 #include <QPainter>
 #include <QScrollBar>
 
@@ -36,6 +40,28 @@ protected:
         rect->SetFillColor(fill);
         return rect;
     }
+
+    struct Step
+    {
+        const char* name;
+        std::function<void()> change;
+    };
+
+    // Each step changes what shows, and the next repaint shows just that.
+    void ExpectEachStepShows(const std::vector<Step>& steps)
+    {
+        Shown();
+        for (const Step& step : steps) {
+            SCOPED_TRACE(step.name);
+            const QImage before = Fresh();
+            step.change();
+            // Shown first: a fresh rendering would measure a changed text for it.
+            const QImage shown = Shown();
+            const QImage after = Fresh();
+            EXPECT_NE(after, before);
+            EXPECT_EQ(shown, after);
+        }
+    }
 };
 
 TEST_F(PageCacheTest, EveryKindOfChangeShowsAtTheNextRepaint)
@@ -43,11 +69,18 @@ TEST_F(PageCacheTest, EveryKindOfChangeShowsAtTheNextRepaint)
     AddFilled(QPoint(100, -100), QPoint(300, -300), MakeColorRef(255, 0, 0));
     auto middle = AddFilled(QPoint(200, -200), QPoint(400, -400), MakeColorRef(0, 255, 0));
     AddFilled(QPoint(150, -350), QPoint(250, -450), MakeColorRef(0, 0, 255));
-    const struct
-    {
-        const char* name;
-        std::function<void()> change;
-    } steps[] = {
+    auto text = std::make_shared<CTextPrimitive>(&Engine());
+    text->SetCorners(QPoint(120, -60), QPoint(120, -60));
+    text->SetText(QStringLiteral("ab"));
+    Engine().Append(text);
+    const auto restack = [&](auto reorder) {
+        std::vector<PrimitivePtr> stack = Engine().Primitives();
+        reorder(stack);
+        Engine().SetPrimitives(stack);
+        doc->UpdateAllViews();
+    };
+    view->resize(460, 460); // smaller than the page, so that it scrolls
+    ExpectEachStepShows({
         {"select the top shape", [&] { Press(QPoint(240, -440)); Release(QPoint(240, -440)); }},
         {"drag it over the others", [&] { Drag(QPoint(240, -440), QPoint(300, -250)); }},
         {"select the bottom shape under the others", [&] { Press(QPoint(110, -110)); Release(QPoint(110, -110)); }},
@@ -55,6 +88,14 @@ TEST_F(PageCacheTest, EveryKindOfChangeShowsAtTheNextRepaint)
         {"click beside everything", [&] { Press(QPoint(420, -100)); Release(QPoint(420, -100)); }},
         {"recolour a shape the view is not told of", [&] { middle->SetFillColor(MakeColorRef(255, 255, 0)); }},
         {"hollow a shape and update the document's views", [&] { middle->SetHollowFill(true); doc->UpdateAllViews(); }},
+        {"thicken a pen the view is not told of", [&] { middle->SetPenWidth(12); }},
+        {"lengthen a text far past its old box", [&] {
+             text->SetText(QStringLiteral("a much longer line of text"));
+             doc->UpdateAllViews();
+         }},
+        {"put the bottom shape on top", [&] { restack([](auto& stack) { std::rotate(stack.begin(), stack.begin() + 1, stack.end()); }); }},
+        {"put the top shape at the bottom", [&] { restack([](auto& stack) { std::rotate(stack.rbegin(), stack.rbegin() + 1, stack.rend()); }); }},
+        {"remove a shape from the middle of the stack", [&] { Engine().Remove(middle.get()); doc->UpdateAllViews(); }},
         {"zoom", [&] { view->SetZoom(200); }},
         {"scroll", [&] { view->verticalScrollBar()->setValue(90); view->horizontalScrollBar()->setValue(40); }},
         {"draw a new rectangle", [&] {
@@ -63,17 +104,28 @@ TEST_F(PageCacheTest, EveryKindOfChangeShowsAtTheNextRepaint)
          }},
         {"delete the selection", [&] { QTest::keyClick(view.get(), Qt::Key_Delete); }},
         {"scroll further than the viewport is high", [&] { view->verticalScrollBar()->setValue(1500); }},
-    };
-    view->resize(460, 460); // smaller than the page, so that it scrolls
-    Shown();
-    for (const auto& step : steps) {
-        SCOPED_TRACE(step.name);
-        const QImage before = Fresh();
-        step.change();
-        const QImage after = Fresh();
-        EXPECT_NE(after, before); // the step changed what shows
-        EXPECT_EQ(Shown(), after);
-    }
+        {"scroll back and lengthen the text at once", [&] {
+             view->verticalScrollBar()->setValue(0);
+             text->SetText(QStringLiteral("longer still, and longer than the viewport is wide"));
+         }},
+    });
+}
+
+// A listing shows data no primitive holds, and flows around what lies above
+// it: a change to either shows in full.
+TEST_F(PageCacheTest, ListingChangesShowAtTheNextRepaint)
+{
+    auto segment = std::make_shared<CDirectorySegment>(&Engine());
+    segment->SetCorners(QPoint(50, -50), QPoint(400, -400));
+    Engine().Append(segment);
+    CFileDirectory& tree = doc->AddDirectoryInformation(QString())->Tree();
+    for (const char* name : {"alpha.txt", "beta.txt", "gamma.txt"})
+        tree.AddFile(QString::fromLatin1(name));
+    auto above = AddFilled(QPoint(60, -60), QPoint(200, -80), MakeColorRef(0, 0, 255));
+    ExpectEachStepShows({
+        {"list another file", [&] { tree.AddFile(QStringLiteral("delta.txt")); doc->UpdateAllViews(); }},
+        {"move the shape above the listing", [&] { above->MoveBy(0, -120); doc->UpdateAllViews(); }},
+    });
 }
 
 } // namespace
