@@ -41,10 +41,10 @@ void Populate(CDrawingEngine& engine, int count)
         default: shape = std::make_shared<CLine>(1 + (i / 4) % 4, &engine); break;
         }
         shape->SetCorners(c1, c2);
-        shape->SetHollowFill(i % 3 == 0 ? 0 : 1);
+        shape->SetHollowFill(i % 3 != 0);
         shape->SetFillColor(MakeColorRef(random.bounded(256), random.bounded(256), random.bounded(256)));
         if (i % 10 == 0)
-            shape->SetSelected(1);
+            shape->SetSelected(true);
         engine.Append(shape);
     }
 }

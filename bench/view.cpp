@@ -35,7 +35,7 @@ std::shared_ptr<CPrimitive> MakeShape(int i, CDrawingEngine& engine)
     default: shape = std::make_shared<CLine>(2, &engine); break;
     }
     shape->SetCorners(QPoint(x, y), QPoint(x + 40, y - 30));
-    shape->SetHollowFill(i % 2);
+    shape->SetHollowFill(i % 2 != 0);
     shape->SetFillColor(MakeColorRef(i % 256, 128, 255 - i % 256));
     return shape;
 }
@@ -63,13 +63,13 @@ void BM_DragSelectionStep(benchmark::State& state)
         auto shape = MakeShape(i, engine);
         engine.Append(shape);
         if (i % 5 == 0 && i < 995)
-            shape->SetSelected(1);
+            shape->SetSelected(true);
     }
     // The 200th selected shape lies on top, where the drag grabs it.
     auto top = std::make_shared<CRectangle>(2, &engine);
     top->SetCorners(QPoint(400, -500), QPoint(450, -540));
     engine.Append(top);
-    top->SetSelected(1);
+    top->SetSelected(true);
     QWidget* port = view.viewport();
     const QPoint grab = view.ViewToPixel(QPoint(425, -520));
     SendMouse(port, QEvent::MouseButtonPress, grab, Qt::LeftButton);
@@ -112,7 +112,7 @@ void BM_Repaint100k(benchmark::State& state, RepaintAfter change)
     auto top = std::make_shared<CRectangle>(2, &engine);
     top->SetCorners(QPoint(400, -500), QPoint(450, -540));
     engine.Append(top);
-    top->SetSelected(1);
+    top->SetSelected(true);
     QWidget* port = view.viewport();
     QImage image(port->size(), QImage::Format_RGB32);
     port->render(&image);

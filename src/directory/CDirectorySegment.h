@@ -50,8 +50,8 @@ public:
     void SetLabelKind(const QString& kind) { SetName(kind); }
     const FontSpec& Font() const override { return m_font; }
     void SetFont(const FontSpec& font) override { m_font = font; }
-    int Highlight() const { return m_highlight; }
-    void SetHighlight(int v) { m_highlight = v ? 1 : 0; }
+    bool Highlight() const { return m_highlight; }
+    void SetHighlight(bool v) { m_highlight = v; }
 
     // Inches.
     double ColumnWidth() const { return m_display.columnWidth; }
@@ -104,7 +104,7 @@ private:
     int LayOut(QPainter& painter, CFileDirectory& tree, std::vector<ListingRow>& rows) const;
 
     FontSpec m_font;
-    int m_highlight = 0;
+    bool m_highlight = false;
     CDirectoryDisplaySettings m_display;
     std::vector<ListingRow> m_rows;
     int m_leftOut = 0;

@@ -23,7 +23,7 @@ std::vector<CDirectorySegment*> SegmentsOf(const CDrawingEngine& engine)
     return segments;
 }
 
-void MarkSegment(CDrawingEngine& engine, const QString& segmentName, int flag)
+void MarkSegment(CDrawingEngine& engine, const QString& segmentName, bool flag)
 {
     for (CDirectorySegment* segment : SegmentsOf(engine))
         if (segment->GetSegmentName() == segmentName)

@@ -16,7 +16,7 @@ void AddDirectoryPrimitiveKinds();
 // Bottom to top.
 std::vector<CDirectorySegment*> SegmentsOf(const CDrawingEngine& engine);
 // The highlight flag of every segment with that segment name.
-void MarkSegment(CDrawingEngine& engine, const QString& segmentName, int flag);
+void MarkSegment(CDrawingEngine& engine, const QString& segmentName, bool flag);
 void SetSegmentFonts(CDrawingEngine& engine, double pointSize, const QString& faceName, int attributes);
 void SetSegmentTextColour(CDrawingEngine& engine, ColorRef colour);
 // How many entries of tree the segments of that segment name, laid out

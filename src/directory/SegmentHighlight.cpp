@@ -5,7 +5,7 @@
 
 void CSegmentHighlight::Light(const std::shared_ptr<CPrimitive>& primitive)
 {
-    static_cast<CDirectorySegment&>(*primitive).SetHighlight(1);
+    static_cast<CDirectorySegment&>(*primitive).SetHighlight(true);
     m_lit.push_back(primitive);
 }
 
@@ -33,7 +33,7 @@ void CSegmentHighlight::Clear()
         return;
     for (const std::weak_ptr<CPrimitive>& lit : m_lit)
         if (const std::shared_ptr<CPrimitive> p = lit.lock())
-            static_cast<CDirectorySegment&>(*p).SetHighlight(0);
+            static_cast<CDirectorySegment&>(*p).SetHighlight(false);
     m_lit.clear();
     m_engine.UpdateAllViews();
 }

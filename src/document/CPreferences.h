@@ -44,8 +44,8 @@ public:
     void SetProxyPort(int v);
     QString ProxyUser() const { return m_proxyUser; }
     void SetProxyUser(const QString& v);
-    int ProxyInUse() const { return m_proxyInUse; }
-    void SetProxyInUse(int v);
+    bool ProxyInUse() const { return m_proxyInUse != 0; }
+    void SetProxyInUse(bool v);
 
     const CDirectoryDisplaySettings& Display() const { return m_display; }
     void SetDisplay(const CDirectoryDisplaySettings& v);

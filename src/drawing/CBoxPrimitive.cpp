@@ -81,15 +81,15 @@ QString CBoxPrimitive::GetDescription() const
         .arg(DescriptionName(), BoxDescription(), Inches(b.maxX - b.minX), Inches(b.maxAbsY - b.minAbsY));
 }
 
-int CBoxPrimitive::GrabHandle(QPoint viewPoint)
+bool CBoxPrimitive::GrabHandle(QPoint viewPoint)
 {
     return GrabCorner(viewPoint);
 }
 
-int CBoxPrimitive::GrabCorner(QPoint viewPoint)
+bool CBoxPrimitive::GrabCorner(QPoint viewPoint)
 {
     if (!IsSelectable())
-        return 0;
+        return false;
     const int t = GrabTolerance();
     const QPoint p = ToLabel(viewPoint);
     const QPoint corners[] = {m_corner1, QPoint(m_corner2.x(), m_corner1.y()), m_corner2,
@@ -97,16 +97,16 @@ int CBoxPrimitive::GrabCorner(QPoint viewPoint)
     for (const QPoint& c : corners) {
         if (std::abs(p.x() - c.x()) < t && std::abs(p.y() - c.y()) < t) {
             m_grabbedPoint = c;
-            m_handleGrabbed = 1;
-            return 1;
+            m_handleGrabbed = true;
+            return true;
         }
     }
-    return 0;
+    return false;
 }
 
-int CBoxPrimitive::Intersects(const LRect& labelRect) const
+bool CBoxPrimitive::Intersects(const LRect& labelRect) const
 {
-    return RectsIntersect(LRect(m_corner1, m_corner2), labelRect) ? 1 : 0;
+    return RectsIntersect(LRect(m_corner1, m_corner2), labelRect);
 }
 
 QPoint CBoxPrimitive::GetTopLeft() const

@@ -9,8 +9,8 @@ public:
 
     void MoveBy(int dx, int dy) override;
     QString GetDescription() const override;
-    int GrabHandle(QPoint viewPoint) override;
-    int Intersects(const LRect& labelRect) const override;
+    bool GrabHandle(QPoint viewPoint) override;
+    bool Intersects(const LRect& labelRect) const override;
     QPoint GetTopLeft() const override;
     QPoint GetBottomRight() const override;
     bool GetCorners(QPoint& c1, QPoint& c2) const override;
@@ -28,7 +28,7 @@ protected:
     bool GrabbedCornerAxes(int*& x, int*& y);
     // Tests the four corners in the order (x1,y1), (x2,y1), (x2,y2), (x1,y2)
     // and grabs the first near one.
-    int GrabCorner(QPoint viewPoint);
+    bool GrabCorner(QPoint viewPoint);
     // Handles at the four corners of the view box a..b.
     void DrawCornerHandles(QPainter& painter, QPoint a, QPoint b);
     void AssignCorners(const CBoxPrimitive& other);

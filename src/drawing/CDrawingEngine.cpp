@@ -185,10 +185,10 @@ void CDrawingEngine::SelectAt(QPoint viewPoint, bool shift)
         if (!hit.HitTest(viewPoint))
             continue;
         if (shift) {
-            hit.SetSelected(hit.IsSelected() ? 0 : 1);
+            hit.SetSelected(!hit.IsSelected());
         } else if (!hit.IsSelected()) {
             DeselectAll();
-            hit.SetSelected(1);
+            hit.SetSelected(true);
         }
         return;
     }
@@ -207,7 +207,7 @@ void CDrawingEngine::SelectInRect(const LRect& labelRect, bool shift)
 void CDrawingEngine::SelectAll()
 {
     for (const PrimitivePtr& p : m_primitives)
-        p->SetSelected(1);
+        p->SetSelected(true);
 }
 
 bool CDrawingEngine::DeselectAll()
@@ -215,7 +215,7 @@ bool CDrawingEngine::DeselectAll()
     bool any = false;
     for (const PrimitivePtr& p : m_primitives) {
         if (p->IsSelected()) {
-            p->SetSelected(0);
+            p->SetSelected(false);
             any = true;
         }
     }
@@ -267,7 +267,7 @@ void CDrawingEngine::DeleteSelected()
 void CDrawingEngine::Restack(RestackKind kind)
 {
     const std::vector<PrimitivePtr> before = m_primitives;
-    const auto selected = [](const PrimitivePtr& p) { return p->IsSelected() != 0; };
+    const auto selected = [](const PrimitivePtr& p) { return p->IsSelected(); };
     const int n = int(m_primitives.size());
     switch (kind) {
     case RestackKind::Raise:
@@ -293,7 +293,7 @@ void CDrawingEngine::Restack(RestackKind kind)
         MarkModified();
 }
 
-void CDrawingEngine::SetSelectedMoveable(int v)
+void CDrawingEngine::SetSelectedMoveable(bool v)
 {
     for (const PrimitivePtr& p : m_primitives)
         if (p->IsSelected())
@@ -301,7 +301,7 @@ void CDrawingEngine::SetSelectedMoveable(int v)
     MarkModified();
 }
 
-void CDrawingEngine::SetSelectable(int v)
+void CDrawingEngine::SetSelectable(bool v)
 {
     for (const PrimitivePtr& p : m_primitives)
         if (v || p->IsSelected())
@@ -318,7 +318,7 @@ void CDrawingEngine::SetSelectable(int v)
 void CDrawingEngine::Cut()
 {
     Copy();
-    const auto removed = std::erase_if(m_primitives, [](const PrimitivePtr& p) { return p->IsSelected() != 0; });
+    const auto removed = std::erase_if(m_primitives, [](const PrimitivePtr& p) { return p->IsSelected(); });
     if (removed > 0)
         MarkModified();
 }
@@ -343,7 +343,7 @@ void CDrawingEngine::Paste()
             continue;
         copy->SetOwner(this);
         copy->MoveBy(kPasteDx, kPasteDy);
-        copy->SetSelected(1);
+        copy->SetSelected(true);
         Append(std::move(copy));
     }
     MarkModified();
@@ -382,7 +382,7 @@ void CDrawingEngine::SetSelectedTextColour(ColorRef c)
     ChangeSelected<CPrimitive>([c](CPrimitive& p) { p.SetTextColor(c); });
 }
 
-void CDrawingEngine::SetSelectedHollowFill(int v)
+void CDrawingEngine::SetSelectedHollowFill(bool v)
 {
     ChangeSelected<CRectangle>([v](CRectangle& p) { p.SetHollowFill(v); });
 }
@@ -434,7 +434,7 @@ bool CDrawingEngine::AddImage(const QString& fileName, const QPoint* offset)
     CEditRecorder record(*this, QStringLiteral("Add Image"), CEditRecorder::Scope::OrderOnly);
     Append(image);
     DeselectAll();
-    image->SetSelected(1);
+    image->SetSelected(true);
     if (offset)
         image->MoveBy(offset->x(), offset->y());
     MarkModified();

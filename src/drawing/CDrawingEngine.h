@@ -71,8 +71,8 @@ public:
     void MoveSelected(int dx, int dy);
     void DeleteSelected();
     void Restack(RestackKind kind);
-    void SetSelectedMoveable(int v);
-    void SetSelectable(int v);
+    void SetSelectedMoveable(bool v);
+    void SetSelectable(bool v);
 
     // -- through the process-wide clipboard (PrimitiveClipboard.h)
     void Cut();
@@ -83,7 +83,7 @@ public:
     void SetSelectedFillColour(ColorRef c);
     void SetSelectedLineColour(ColorRef c);
     void SetSelectedTextColour(ColorRef c);
-    void SetSelectedHollowFill(int v);
+    void SetSelectedHollowFill(bool v);
     void SetSelectedPenWidth(int w);
     void ApplyCurrentFont();
 

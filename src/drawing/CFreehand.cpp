@@ -14,12 +14,12 @@ CFreehand::CFreehand(int penWidth, CDrawingEngine* owner)
     : CPrimitive(owner), m_penWidth(penWidth)
 {
     // Directory segments never treat a stroke as an obstacle.
-    m_overlapExempt = 1;
+    m_overlapExempt = true;
 }
 
 CFreehand::CFreehand()
 {
-    m_overlapExempt = 1;
+    m_overlapExempt = true;
 }
 
 void CFreehand::Assign(const CPrimitive& other)
@@ -151,48 +151,48 @@ QString CFreehand::GetDescription() const
     return QString::asprintf("Freehand : %d points", int(m_points.size()));
 }
 
-int CFreehand::HitTest(QPoint viewPoint) const
+bool CFreehand::HitTest(QPoint viewPoint) const
 {
     if (!m_owner)
-        return 0;
+        return false;
     const QPoint p = ClampPoint(ToLabel(viewPoint));
     for (size_t i = 1; i < m_points.size(); ++i) {
         if (PointOnSegment(m_points[i - 1], m_points[i], p))
-            return 1;
+            return true;
     }
-    return 0;
+    return false;
 }
 
-int CFreehand::GrabHandle(QPoint viewPoint)
+bool CFreehand::GrabHandle(QPoint viewPoint)
 {
     if (!IsSelectable())
-        return 0;
+        return false;
     const int t = GrabTolerance();
     const QPoint p = ClampPoint(ToLabel(viewPoint));
-    int found = 0;
+    bool found = false;
     // The last near point wins, so a later point drawn over earlier ones is
     // the one that moves.
     for (const QPoint& q : m_points) {
         if (std::abs(p.x() - q.x()) < t && std::abs(p.y() - q.y()) < t) {
             m_grabbedPoint = q;
-            m_handleGrabbed = 1;
-            found = 1;
+            m_handleGrabbed = true;
+            found = true;
         }
     }
     return found;
 }
 
-int CFreehand::Intersects(const LRect& labelRect) const
+bool CFreehand::Intersects(const LRect& labelRect) const
 {
     if (m_points.size() < 2)
-        return 1;
+        return true;
     LRect box = GetBounds();
     // A flat stroke still needs an area to meet the drag box.
     if (box.top == box.bottom)
         box.top += 1;
     if (box.left == box.right)
         box.right += 1;
-    return RectsIntersect(box, labelRect) ? 1 : 0;
+    return RectsIntersect(box, labelRect);
 }
 
 LRect CFreehand::GetBounds() const

@@ -22,9 +22,9 @@ public:
     void TrackCreate(QPoint viewPoint) override;
     void EndCreate(QPoint viewPoint) override;
     QString GetDescription() const override;
-    int HitTest(QPoint viewPoint) const override;
-    int GrabHandle(QPoint viewPoint) override;
-    int Intersects(const LRect& labelRect) const override;
+    bool HitTest(QPoint viewPoint) const override;
+    bool GrabHandle(QPoint viewPoint) override;
+    bool Intersects(const LRect& labelRect) const override;
     std::shared_ptr<CPrimitive> Clone() const override;
     QPoint GetTopLeft() const override;
     QPoint GetBottomRight() const override;

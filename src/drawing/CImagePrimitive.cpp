@@ -129,7 +129,7 @@ void CImagePrimitive::RestoreShape(const CPrimitive& snapshot)
         return;
     m_corner1 = image->m_corner1;
     m_corner2 = image->m_corner2;
-    SetSelected(0);
+    SetSelected(false);
 }
 
 std::shared_ptr<CPrimitive> CImagePrimitive::Clone() const
@@ -210,7 +210,7 @@ void CImagePrimitive::StorePicture(const QString& fileName, CDecodedPicture&& pi
 void CImagePrimitive::SetImage(const QString& fileName, std::vector<unsigned char> bgrBottomUp, int width, int height)
 {
     m_fileName = fileName;
-    m_isBmp = EndsWith(fileName, "bmp") ? 1 : 0;
+    m_isBmp = EndsWith(fileName, "bmp");
     m_width = width;
     m_height = height;
     m_corner1 = QPoint(0, 0);
@@ -222,7 +222,7 @@ void CImagePrimitive::SetImage(const QString& fileName, std::vector<unsigned cha
 
 void CImagePrimitive::ClearImage()
 {
-    m_isBmp = 0;
+    m_isBmp = false;
     m_pixels.reset();
     m_cache = QImage();
     m_printCache = QImage();
@@ -275,11 +275,11 @@ void CImagePrimitive::MoveGrabbed(int dx, int dy)
     m_grabbedPoint = QPoint(*x, *y);
 }
 
-int CImagePrimitive::HitTest(QPoint viewPoint) const
+bool CImagePrimitive::HitTest(QPoint viewPoint) const
 {
     if (!m_owner)
-        return 0;
-    return PointInBox(m_corner1, m_corner2, ClampPoint(ToLabel(viewPoint))) ? 1 : 0;
+        return false;
+    return PointInBox(m_corner1, m_corner2, ClampPoint(ToLabel(viewPoint)));
 }
 
 void CImagePrimitive::PrepareStore()

@@ -21,7 +21,7 @@ public:
     std::shared_ptr<CPrimitive> ShapeSnapshot() const override;
     void RestoreShape(const CPrimitive& snapshot) override;
     int Draw(QPainter& painter) override;
-    int HitTest(QPoint viewPoint) const override;
+    bool HitTest(QPoint viewPoint) const override;
     std::shared_ptr<CPrimitive> Clone() const override;
 
     void AssignImage(const CImagePrimitive& other);
@@ -44,7 +44,7 @@ public:
     const std::vector<unsigned char>& Pixels() const;
     // What is drawn, transparency included.
     const QImage& Picture() const { return m_cache; }
-    int IsBmp() const { return m_isBmp; }
+    bool IsBmp() const { return m_isBmp; }
 
 protected:
     QString DescriptionName() const override { return QStringLiteral("Image"); }
@@ -62,7 +62,7 @@ private:
     void SetPicture(const QString& fileName, QImage picture);
     void LoadStoredName(const QString& storedName);
 
-    int m_isBmp = 0;
+    bool m_isBmp = false;
     QString m_fileName;
     // BGR, bottom row first, unpadded; shared by copies, never changed.
     std::shared_ptr<const std::vector<unsigned char>> m_pixels;

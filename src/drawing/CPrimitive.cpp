@@ -43,8 +43,8 @@ void CPrimitive::Assign(const CPrimitive& other)
     m_fillColor = other.m_fillColor;
     m_textColor = other.m_textColor;
     m_createdFromTemplate = other.m_createdFromTemplate;
-    m_selected = 0;
-    m_handleGrabbed = 0;
+    m_selected = false;
+    m_handleGrabbed = false;
 }
 
 int CPrimitive::Draw(QPainter&)
@@ -91,49 +91,49 @@ QString CPrimitive::GetDescription() const
     return QString();
 }
 
-int CPrimitive::HitTest(QPoint) const
+bool CPrimitive::HitTest(QPoint) const
 {
-    return 0;
+    return false;
 }
 
-int CPrimitive::SelectIfHit(QPoint viewPoint)
+bool CPrimitive::SelectIfHit(QPoint viewPoint)
 {
     if (!HitTest(viewPoint))
-        return 0;
-    SetSelected(1);
-    return 1;
+        return false;
+    SetSelected(true);
+    return true;
 }
 
-int CPrimitive::SelectIfIntersects(const LRect& labelRect)
+bool CPrimitive::SelectIfIntersects(const LRect& labelRect)
 {
     if (Intersects(labelRect))
-        SetSelected(1);
+        SetSelected(true);
     return IsSelected();
 }
 
-int CPrimitive::GrabHandle(QPoint)
+bool CPrimitive::GrabHandle(QPoint)
 {
-    return 0;
+    return false;
 }
 
-void CPrimitive::SetSelected(int v)
+void CPrimitive::SetSelected(bool v)
 {
     if (v && !IsSelectable())
         return;
-    m_selected = v ? 1 : 0;
+    m_selected = v;
     if (!v)
-        m_handleGrabbed = 0;
+        m_handleGrabbed = false;
 }
 
 void CPrimitive::SettleSelection()
 {
-    m_handleGrabbed = 0;
-    m_selected = 1;
+    m_handleGrabbed = false;
+    m_selected = true;
 }
 
-int CPrimitive::Intersects(const LRect&) const
+bool CPrimitive::Intersects(const LRect&) const
 {
-    return 0;
+    return false;
 }
 
 std::size_t CPrimitive::AppearanceKey() const

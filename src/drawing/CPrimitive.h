@@ -46,22 +46,22 @@ public:
     virtual void TrackCreate(QPoint viewPoint);
     virtual void EndCreate(QPoint viewPoint);
 
-    int IsSelectable() const { return m_selectable; }
-    void SetSelectable(int v) { m_selectable = v ? 1 : 0; }
-    int IsMoveable() const { return m_moveable; }
-    void SetMoveable(int v) { m_moveable = v ? 1 : 0; }
+    bool IsSelectable() const { return m_selectable != 0; }
+    void SetSelectable(bool v) { m_selectable = v ? 1 : 0; }
+    bool IsMoveable() const { return m_moveable != 0; }
+    void SetMoveable(bool v) { m_moveable = v ? 1 : 0; }
 
     virtual QString GetDescription() const;
-    virtual int HitTest(QPoint viewPoint) const;
-    int SelectIfHit(QPoint viewPoint);
-    int SelectIfIntersects(const LRect& labelRect);
-    virtual int GrabHandle(QPoint viewPoint);
-    int IsSelected() const { return m_selected || m_handleGrabbed; }
-    int IsHandleGrabbed() const { return m_handleGrabbed; }
-    void SetSelected(int v);
+    virtual bool HitTest(QPoint viewPoint) const;
+    bool SelectIfHit(QPoint viewPoint);
+    bool SelectIfIntersects(const LRect& labelRect);
+    virtual bool GrabHandle(QPoint viewPoint);
+    bool IsSelected() const { return m_selected || m_handleGrabbed; }
+    bool IsHandleGrabbed() const { return m_handleGrabbed; }
+    void SetSelected(bool v);
     void SettleSelection();
-    int IsOverlapExempt() const { return m_overlapExempt; }
-    virtual int Intersects(const LRect& labelRect) const;
+    bool IsOverlapExempt() const { return m_overlapExempt; }
+    virtual bool Intersects(const LRect& labelRect) const;
 
     QString GetName() const { return m_name; }
     void SetName(const QString& name) { m_name = name; }
@@ -139,10 +139,10 @@ protected:
     QPoint ToView(QPoint labelPoint) const;
 
     CDrawingEngine* m_owner = nullptr;
-    int m_selected = 0;
+    bool m_selected = false;
     QPoint m_grabbedPoint;
-    int m_handleGrabbed = 0;
-    int m_overlapExempt = 0;
+    bool m_handleGrabbed = false;
+    bool m_overlapExempt = false;
     QString m_name;
     QString m_segmentName;
     int m_selectable = 1;

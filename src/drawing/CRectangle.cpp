@@ -166,10 +166,10 @@ void CRectangle::AssignRectangle(const CRectangle& other)
     m_hollowFill = other.m_hollowFill;
 }
 
-void CRectangle::MarkDragBox(int v)
+void CRectangle::MarkDragBox(bool v)
 {
     m_dragBox = v;
-    m_overlapExempt = 1;
+    m_overlapExempt = true;
 }
 
 int CRectangle::Draw(QPainter& painter)
@@ -232,11 +232,11 @@ QBrush CRectangle::InteriorBrush() const
     return m_hollowFill ? QBrush(Qt::NoBrush) : QBrush(ColorOf(m_fillColor));
 }
 
-int CRectangle::HitTest(QPoint viewPoint) const
+bool CRectangle::HitTest(QPoint viewPoint) const
 {
     if (!m_owner)
-        return 0;
-    return PointInBox(m_corner1, m_corner2, ToLabel(viewPoint)) ? 1 : 0;
+        return false;
+    return PointInBox(m_corner1, m_corner2, ToLabel(viewPoint));
 }
 
 std::vector<KeyedField> CRectangle::OwnFields()
@@ -311,14 +311,14 @@ QString CLine::GetDescription() const
     return QStringLiteral("Line : ") + BoxDescription();
 }
 
-int CLine::HitTest(QPoint viewPoint) const
+bool CLine::HitTest(QPoint viewPoint) const
 {
     if (!m_owner)
-        return 0;
-    return PointOnSegment(m_corner1, m_corner2, ToLabel(viewPoint)) ? 1 : 0;
+        return false;
+    return PointOnSegment(m_corner1, m_corner2, ToLabel(viewPoint));
 }
 
-int CLine::Intersects(const LRect& labelRect) const
+bool CLine::Intersects(const LRect& labelRect) const
 {
     // A horizontal or vertical line has an empty box; widen it by one unit
     // so that a drag box across it still selects it.
@@ -327,5 +327,5 @@ int CLine::Intersects(const LRect& labelRect) const
         box.top += 1;
     if (box.left == box.right)
         box.right += 1;
-    return RectsIntersect(box, labelRect) ? 1 : 0;
+    return RectsIntersect(box, labelRect);
 }

@@ -17,17 +17,17 @@ public:
     void BeginCreate(QPoint viewPoint) override;
     void TrackCreate(QPoint viewPoint) override;
     void EndCreate(QPoint viewPoint) override;
-    int HitTest(QPoint viewPoint) const override;
+    bool HitTest(QPoint viewPoint) const override;
     std::shared_ptr<CPrimitive> Clone() const override;
 
     void AssignRectangle(const CRectangle& other);
     LRect GetRect() const { return LRect(m_corner1, m_corner2); }
-    int HollowFill() const { return m_hollowFill; }
-    void SetHollowFill(int v) { m_hollowFill = v ? 1 : 0; }
+    bool HollowFill() const { return m_hollowFill != 0; }
+    void SetHollowFill(bool v) { m_hollowFill = v ? 1 : 0; }
     int PenWidth() const { return m_penWidth; }
     void SetPenWidth(int w) { m_penWidth = w; }
-    int UsesDragBoxPen() const { return m_dragBox; }
-    void MarkDragBox(int v);
+    bool UsesDragBoxPen() const { return m_dragBox; }
+    void MarkDragBox(bool v);
 
 protected:
     std::vector<KeyedField> OwnFields() override;
@@ -42,7 +42,7 @@ protected:
 
     int m_penWidth = 1;
     int m_hollowFill = 1;
-    int m_dragBox = 0;
+    bool m_dragBox = false;
 };
 
 class CRoundedRect : public CRectangle
@@ -76,8 +76,8 @@ public:
     const char* TypeName() const override { return "CLine"; }
     std::shared_ptr<CPrimitive> Clone() const override;
     QString GetDescription() const override;
-    int HitTest(QPoint viewPoint) const override;
-    int Intersects(const LRect& labelRect) const override;
+    bool HitTest(QPoint viewPoint) const override;
+    bool Intersects(const LRect& labelRect) const override;
 
 protected:
     void DrawShape(QPainter& painter, QPoint v1, QPoint v2) override;

@@ -361,17 +361,17 @@ QString CTextPrimitive::GetDescription() const
         + QString::asprintf(" %6.1f points", m_font.pointSize);
 }
 
-int CTextPrimitive::HitTest(QPoint viewPoint) const
+bool CTextPrimitive::HitTest(QPoint viewPoint) const
 {
     if (!m_owner)
-        return 0;
+        return false;
     const LRect box = BoundingBox();
-    return PointInBox(QPoint(box.left, box.top), QPoint(box.right, box.bottom), ToLabel(viewPoint)) ? 1 : 0;
+    return PointInBox(QPoint(box.left, box.top), QPoint(box.right, box.bottom), ToLabel(viewPoint));
 }
 
-int CTextPrimitive::Intersects(const LRect& labelRect) const
+bool CTextPrimitive::Intersects(const LRect& labelRect) const
 {
-    return RectsIntersect(BoundingBox().Normalized(), labelRect.Normalized()) ? 1 : 0;
+    return RectsIntersect(BoundingBox().Normalized(), labelRect.Normalized());
 }
 
 std::vector<KeyedField> CTextPrimitive::OwnFields()

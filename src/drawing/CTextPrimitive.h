@@ -19,9 +19,9 @@ public:
     int Draw(QPainter& painter) override;
     void BeginCreate(QPoint viewPoint) override;
     QString GetDescription() const override;
-    int HitTest(QPoint viewPoint) const override;
-    int GrabHandle(QPoint) override { return 0; }
-    int Intersects(const LRect& labelRect) const override;
+    bool HitTest(QPoint viewPoint) const override;
+    bool GrabHandle(QPoint) override { return false; }
+    bool Intersects(const LRect& labelRect) const override;
     std::shared_ptr<CPrimitive> Clone() const override;
 
     QString Text() const { return m_text; }

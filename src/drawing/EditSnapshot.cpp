@@ -32,7 +32,7 @@ PrimitivePtr ExactCopy(const CPrimitive& primitive)
 
 void RestoreFrom(CPrimitive& live, const CPrimitive& state)
 {
-    const int selected = live.IsSelected();
+    const bool selected = live.IsSelected();
     live.Assign(state);
     live.SetSelectable(state.IsSelectable());
     live.SetMoveable(state.IsMoveable());

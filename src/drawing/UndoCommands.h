@@ -18,11 +18,11 @@ public:
     virtual ~CCommand() = default;
     virtual bool Undo() = 0;
     virtual bool Redo() = 0;
-    virtual int CanUndo() const { return m_canUndo; }
+    virtual bool CanUndo() const { return m_canUndo; }
     virtual QString GetName() const { return m_name; }
 
 private:
-    int m_canUndo = 1;
+    bool m_canUndo = true;
     QString m_name;
 };
 

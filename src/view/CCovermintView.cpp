@@ -280,7 +280,7 @@ void CCovermintView::ShowContextMenu(QPoint viewPoint, QPoint globalPos)
     // An unselectable primitive was selected only so that the menu could act
     // on it; unless it was made selectable it must not stay selected.
     if (!target->primitive->IsSelectable())
-        target->primitive->SetSelected(0);
+        target->primitive->SetSelected(false);
     InvalidateView(true);
 }
 
@@ -421,9 +421,9 @@ void CCovermintView::OnSelectionCommand(int id)
     if (kind) {
         engine.Restack(*kind);
     } else if (id == CommandId::MakeAllSelectable || id == CommandId::MakeUnselectable) {
-        engine.SetSelectable(id == CommandId::MakeAllSelectable ? 1 : 0);
+        engine.SetSelectable(id == CommandId::MakeAllSelectable);
     } else if (id == CommandId::MakeSelectedMoveable || id == CommandId::MakeSelectedUnmoveable) {
-        engine.SetSelectedMoveable(id == CommandId::MakeSelectedMoveable ? 1 : 0);
+        engine.SetSelectedMoveable(id == CommandId::MakeSelectedMoveable);
     } else {
         ToggleSelectedFlag(id);
     }
@@ -441,7 +441,7 @@ void CCovermintView::ToggleSelectedFlag(int id)
     } else {
         primitive->SetSelectable(!primitive->IsSelectable());
         if (!primitive->IsSelectable())
-            primitive->SetSelected(0);
+            primitive->SetSelected(false);
     }
     // Both flags are saved with the label.
     m_document.SetModifiedFlag(true);

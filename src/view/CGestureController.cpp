@@ -45,8 +45,8 @@ void CGestureController::StartDragBox(QPoint viewPoint)
     m_boxPurpose = defaults.dragBoxMode;
     defaults.currentTool = Tool::Rectangle;
     auto box = std::make_shared<CRectangle>(defaults.PenWidth(), &Engine());
-    box->SetHollowFill(1);
-    box->MarkDragBox(1);
+    box->SetHollowFill(true);
+    box->MarkDragBox(true);
     Engine().Append(box);
     m_gesturePrimitive = box;
     box->BeginCreate(viewPoint);
@@ -109,7 +109,7 @@ bool CGestureController::LeftUp(QPoint viewPoint, bool shift)
     if (m_gesturePrimitive && !engine.Contains(m_gesturePrimitive.get()))
         m_gesturePrimitive.reset();
     if (PrimitivePtr primitive = m_gesturePrimitive) {
-        primitive->SetSelected(1);
+        primitive->SetSelected(true);
         primitive->EndCreate(viewPoint);
         Repaint();
     }
@@ -185,7 +185,7 @@ std::optional<CGestureController::ContextTarget> CGestureController::RightDown(Q
         const bool wasSelectable = primitive->IsSelectable();
         // Unselectable primitives are found too, so that they can be made
         // selectable again from the menu.
-        primitive->SetSelectable(1);
+        primitive->SetSelectable(true);
         const bool hit = primitive->SelectIfHit(viewPoint);
         primitive->SetSelectable(wasSelectable);
         if (hit) {

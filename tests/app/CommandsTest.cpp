@@ -404,8 +404,8 @@ TEST_F(Commands, ShortcutsDuringADragSelectionNeverTakeTheDragBox)
     QTest::mousePress(view.viewport(), Qt::LeftButton, {}, pixel({20, -20}));
     QTest::mouseMove(view.viewport(), pixel({60, -60}));
     // Each key lets the window update its commands' states, as it would between keys.
-    const auto key = [&window](Qt::Key key) {
-        QTest::keyClick(window.app->MainFrame(), key, Qt::ControlModifier);
+    const auto key = [&window](Qt::Key pressed) {
+        QTest::keyClick(window.app->MainFrame(), pressed, Qt::ControlModifier);
         QCoreApplication::processEvents();
     };
     key(Qt::Key_A);

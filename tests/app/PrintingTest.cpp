@@ -40,7 +40,7 @@ protected:
         auto square = std::make_shared<CRectangle>(1, &engine);
         square->SetCorners({0, 0}, {100, -100});
         square->SetFillColor(MakeColorRef(0, 0, 255));
-        square->SetHollowFill(0);
+        square->SetHollowFill(false);
         engine.Append(square);
     }
 

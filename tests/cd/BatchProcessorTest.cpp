@@ -254,6 +254,6 @@ INSTANTIATE_TEST_SUITE_P(
         FailureCase{"CancelledCddb", true, true, {true, false}, true, false, {kCancelled, kProblem}},
         FailureCase{"DeviceInUse", true, false, {true, false}, true, false,
                     {QStringLiteral("Covermint could not open the device.  It may be in use."), kProblem}}),
-    [](const ::testing::TestParamInfo<FailureCase>& info) { return info.param.name; });
+    [](const ::testing::TestParamInfo<FailureCase>& testCase) { return testCase.param.name; });
 
 } // namespace

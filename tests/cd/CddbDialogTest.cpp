@@ -219,7 +219,7 @@ TEST_F(CddbDialogTest, ProxyDialogStoresTheFieldsOnlyWhenChecked)
         proxy.findChild<QLineEdit*>(QStringLiteral("host"))->setText(QStringLiteral("proxy.local"));
         proxy.findChild<QLineEdit*>(QStringLiteral("port"))->setText(QStringLiteral("8080"));
         proxy.accept();
-        EXPECT_EQ(preferences.ProxyInUse(), inUse ? 1 : 0);
+        EXPECT_EQ(preferences.ProxyInUse(), inUse);
         EXPECT_EQ(preferences.ProxyHost(), inUse ? QStringLiteral("proxy.local") : QStringLiteral("old.host"));
         EXPECT_EQ(preferences.ProxyPort(), inUse ? 8080 : 3128);
     }

@@ -129,7 +129,7 @@ TEST_F(HeadlessTest, PngResolutionFollowsDpiAndPrintsNoHandlesOrOutline)
         auto rect = std::make_shared<CRectangle>(2, &doc.Engine());
         rect->SetCorners(QPoint(100, -100), QPoint(300, -200));
         doc.Engine().Append(rect);
-        rect->SetSelected(1); // selection never reaches paper
+        rect->SetSelected(true); // selection never reaches paper
         ASSERT_TRUE(doc.SaveTo(Path(QStringLiteral("one.cla"))));
     }
     const CProgramRun r = Run({QStringLiteral("--export"), Path(QStringLiteral("one.png")), QStringLiteral("--dpi"),
@@ -161,7 +161,7 @@ TEST_F(HeadlessTest, InfoReportsEveryPrimitiveKindAsSaved)
         auto rect = std::make_shared<CRectangle>(3, &e);
         rect->SetCorners(QPoint(0, 0), QPoint(100, -50));
         rect->SetLineColor(MakeColorRef(0x12, 0x34, 0x56));
-        rect->SetHollowFill(0);
+        rect->SetHollowFill(false);
         e.Append(rect);
         auto round = std::make_shared<CRoundedRect>(1, &e);
         round->SetCorners(QPoint(10, -10), QPoint(60, -60));

@@ -148,8 +148,8 @@ TEST_F(SegmentTest, CloneKeepsEverythingButTheHighlight)
     s->SetSizeUnits(QStringLiteral("M"));
     s->SetColumnWidth(2.615);
     s->SetLabelKind(QStringLiteral("CDBACK"));
-    s->SetHighlight(1);
-    s->SetSelected(1);
+    s->SetHighlight(true);
+    s->SetSelected(true);
     const auto copy = std::dynamic_pointer_cast<CDirectorySegment>(s->Clone());
     ASSERT_TRUE(copy);
     EXPECT_EQ(copy->DisplaySettings(), s->DisplaySettings());
@@ -157,7 +157,7 @@ TEST_F(SegmentTest, CloneKeepsEverythingButTheHighlight)
     EXPECT_EQ(copy->GetRect(), s->GetRect());
     EXPECT_EQ(copy->GetSegmentName(), QStringLiteral("Back"));
     EXPECT_EQ(copy->LabelKind(), QStringLiteral("CDBACK"));
-    EXPECT_EQ(copy->Highlight(), 0);
+    EXPECT_FALSE(copy->Highlight());
     EXPECT_FALSE(copy->IsSelected());
 }
 
@@ -187,7 +187,7 @@ TEST_F(SegmentTest, LabelWithSegmentsRecordsAndTreesReadsBackEqual)
     b->SetFont(font);
     b->SetLabelKind(QStringLiteral("CDBACK"));
     b->SetPenWidth(4);
-    b->SetHollowFill(0);
+    b->SetHollowFill(false);
     b->SetLineColor(MakeColorRef(1, 2, 3));
     b->SetTextColor(MakeColorRef(4, 5, 6));
     b->SetFillColor(MakeColorRef(7, 8, 9));
@@ -313,7 +313,7 @@ TEST_F(SegmentTest, OnlyPrimitivesAboveTheSegmentPushRowsDown)
     doc.Engine().Append(stroke);
     auto dragBox = std::make_shared<CRectangle>(1, &doc.Engine());
     dragBox->SetCorners({90, -110}, {300, -140});
-    dragBox->MarkDragBox(1);
+    dragBox->MarkDragBox(true);
     doc.Engine().Append(dragBox);
     Render();
     EXPECT_EQ(s->PlacedRows()[1].topLeft.y(), -103 - h);
@@ -455,7 +455,7 @@ TEST_F(SegmentTest, HighlightFramesInRedAndOverflowMarkerShowsOnScreenOnly)
     };
     EXPECT_EQ(frameAndMarker(true), std::make_pair(QColor(0, 0, 255), QColor(Qt::white)));
     EXPECT_EQ(frameAndMarker(false), std::make_pair(QColor(0, 0, 255), QColor(255, 0, 0)));
-    s->SetHighlight(1);
+    s->SetHighlight(true);
     EXPECT_EQ(frameAndMarker(true).first, QColor(255, 0, 0));
     EXPECT_EQ(s->LineColor(), MakeColorRef(0, 0, 255)) << "the red is for drawing only";
 }
@@ -464,7 +464,7 @@ TEST_F(SegmentTest, FontAndColourCommandsReachEverySegmentOrTheSelectedOnes)
 {
     auto front = AddSegment({10, -10, 200, -300}, QStringLiteral("Front"));
     auto back = AddSegment({300, -10, 500, -300}, QStringLiteral("Back"));
-    MarkSegment(doc.Engine(), QStringLiteral("Back"), 1);
+    MarkSegment(doc.Engine(), QStringLiteral("Back"), true);
     EXPECT_EQ(front->Highlight() * 10 + back->Highlight(), 1);
     SetSegmentFonts(doc.Engine(), 7.5, QStringLiteral("Liberation Mono"), FontSpec::Italic);
     SetSegmentTextColour(doc.Engine(), MakeColorRef(0, 128, 0));
@@ -479,7 +479,7 @@ TEST_F(SegmentTest, FontAndColourCommandsReachEverySegmentOrTheSelectedOnes)
     const FontSpec before = CDrawingDefaults::Instance().Font();
     const FontSpec current{QStringLiteral("Liberation Serif"), 0, FontSpec::Bold, FontSpec::JustifyLeft, 11.0};
     CDrawingDefaults::Instance().SetFont(current);
-    back->SetSelected(1);
+    back->SetSelected(true);
     doc.Engine().ApplyCurrentFont();
     CDrawingDefaults::Instance().SetFont(before);
     EXPECT_EQ(back->Font(), current);

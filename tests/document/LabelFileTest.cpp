@@ -48,7 +48,7 @@ void AddShape(CCovermintDoc& doc, QPoint a, QPoint b, ColorRef fill)
     auto shape = std::make_shared<Shape>(3, &doc.Engine());
     shape->SetCorners(a, b);
     shape->SetFillColor(fill);
-    shape->SetHollowFill(0);
+    shape->SetHollowFill(false);
     doc.Engine().Append(shape);
 }
 

@@ -34,7 +34,7 @@ protected:
         engine.DeselectAll();
         for (const PrimitivePtr& p : engine.Primitives())
             if (names.find(p->GetName().toStdString()) != std::string::npos)
-                p->SetSelected(1);
+                p->SetSelected(true);
     }
     std::string Restacked(const std::string& selected, RestackKind kind)
     {
@@ -116,17 +116,17 @@ TEST_F(EngineTest, AnUnselectableShapeOnTopBlocksTheClick)
     CDrawingEngine engine;
     auto below = AddShape(engine, QPoint(0, 0), QPoint(200, -200));
     auto cover = AddShape(engine, QPoint(50, -50), QPoint(150, -150));
-    cover->SetSelectable(0);
-    below->SetSelected(1);
+    cover->SetSelectable(false);
+    below->SetSelected(true);
     engine.SelectAt(QPoint(100, -100), false);
     EXPECT_FALSE(engine.FirstSelected());
 
-    engine.SetSelectable(1); // makes selectable, selects nothing
+    engine.SetSelectable(true); // makes selectable, selects nothing
     EXPECT_TRUE(cover->IsSelectable());
     EXPECT_FALSE(engine.FirstSelected());
 
-    below->SetSelected(1);
-    engine.SetSelectable(0); // the selected one becomes unselectable and all are deselected
+    below->SetSelected(true);
+    engine.SetSelectable(false); // the selected one becomes unselectable and all are deselected
     EXPECT_FALSE(below->IsSelectable());
     EXPECT_TRUE(cover->IsSelectable());
     EXPECT_FALSE(engine.FirstSelected());
@@ -140,12 +140,12 @@ TEST_F(EngineTest, SelectInRectReplacesOrAddsAndCatchesFlatLines)
     CDrawingEngine engine;
     auto left = AddShape(engine, QPoint(0, 0), QPoint(100, -100));
     auto line = AddShape<CLine>(engine, QPoint(300, -50), QPoint(500, -50));
-    left->SetSelected(1);
+    left->SetSelected(true);
     engine.SelectInRect(LRect(350, 0, 400, -100), false);
     EXPECT_FALSE(left->IsSelected());
     EXPECT_TRUE(line->IsSelected());
-    left->SetSelected(1);
-    line->SetSelected(0);
+    left->SetSelected(true);
+    line->SetSelected(false);
     engine.SelectInRect(LRect(350, 0, 400, -100), true);
     EXPECT_TRUE(left->IsSelected());
     EXPECT_TRUE(line->IsSelected());
@@ -157,7 +157,7 @@ TEST_F(EngineTest, MoveSelectedSkipsUnmoveableAndReshapesGrabbed)
     auto fixed = AddShape(engine, QPoint(0, 0), QPoint(100, -100));
     auto free = AddShape(engine, QPoint(200, 0), QPoint(300, -100));
     auto grabbed = AddShape(engine, QPoint(400, 0), QPoint(500, -100));
-    fixed->SetMoveable(0);
+    fixed->SetMoveable(false);
     engine.SelectAll();
     ASSERT_TRUE(grabbed->GrabHandle(QPoint(500, -100)));
     engine.MoveSelected(10, -20);
@@ -174,7 +174,7 @@ TEST_F(EngineTest, PasteOffsetsEachCopyAndSelectsOnlyTheLatest)
     engine.Paste(); // nothing to paste
     EXPECT_EQ(engine.Primitives().size(), 1u);
 
-    rect->SetSelected(1);
+    rect->SetSelected(true);
     engine.Copy();
     ASSERT_TRUE(!PrimitiveClipboard::IsEmpty());
     engine.Paste();
@@ -203,8 +203,8 @@ TEST_F(EngineTest, CutAndPasteCarryPrimitivesToAnotherLabelInOrder)
     auto keep = AddShape(*source, QPoint(0, 0), QPoint(10, -10));
     auto lower = AddShape<CEllipse>(*source, QPoint(100, -100), QPoint(200, -200));
     auto upper = AddShape<CLine>(*source, QPoint(300, -300), QPoint(400, -400));
-    lower->SetSelected(1);
-    upper->SetSelected(1);
+    lower->SetSelected(true);
+    upper->SetSelected(true);
     source->Cut();
     ASSERT_EQ(source->Primitives().size(), 1u);
     EXPECT_EQ(source->Primitives()[0], keep);
@@ -230,10 +230,10 @@ TEST_F(EngineTest, SelectionAttributesReachOnlyTheKindsThatHaveThem)
     auto text = std::make_shared<CTextPrimitive>(&engine);
     engine.Append(text);
     auto unselected = AddShape(engine, QPoint(0, 0), QPoint(100, -100), 1);
-    rect->SetSelected(1);
-    line->SetSelected(1);
-    stroke->SetSelected(1);
-    text->SetSelected(1);
+    rect->SetSelected(true);
+    line->SetSelected(true);
+    stroke->SetSelected(true);
+    text->SetSelected(true);
 
     engine.SetSelectedPenWidth(4);
     EXPECT_EQ(rect->PenWidth(), 4);
@@ -241,9 +241,9 @@ TEST_F(EngineTest, SelectionAttributesReachOnlyTheKindsThatHaveThem)
     EXPECT_EQ(stroke->PenWidth(), 4);
     EXPECT_EQ(unselected->PenWidth(), 1);
 
-    engine.SetSelectedHollowFill(0);
-    EXPECT_EQ(rect->HollowFill(), 0);
-    EXPECT_EQ(unselected->HollowFill(), 1);
+    engine.SetSelectedHollowFill(false);
+    EXPECT_FALSE(rect->HollowFill());
+    EXPECT_TRUE(unselected->HollowFill());
 
     engine.SetSelectedLineColour(MakeColorRef(2, 2, 2));
     EXPECT_EQ(text->LineColor(), MakeColorRef(2, 2, 2));

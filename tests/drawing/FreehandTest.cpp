@@ -37,16 +37,16 @@ TEST(Freehand, PressAndReleaseWithoutMovementGivesAHittableDot)
     CTempHome home;
     CDrawingEngine engine;
     CFreehand stroke(4, &engine);
-    EXPECT_EQ(stroke.IsOverlapExempt(), 1);
+    EXPECT_TRUE(stroke.IsOverlapExempt());
     stroke.BeginCreate(QPoint(100, -100));
     stroke.EndCreate(QPoint(100, -100));
     ASSERT_EQ(stroke.Points().size(), 2u);
     EXPECT_EQ(stroke.Points()[0], stroke.Points()[1]);
     EXPECT_EQ(stroke.GetDescription(), QStringLiteral("Freehand : 2 points"));
 
-    EXPECT_EQ(stroke.HitTest(QPoint(102, -98)), 1);
-    EXPECT_EQ(stroke.HitTest(QPoint(103, -100)), 0);
-    EXPECT_EQ(stroke.HitTest(QPoint(100, -103)), 0);
+    EXPECT_TRUE(stroke.HitTest(QPoint(102, -98)));
+    EXPECT_FALSE(stroke.HitTest(QPoint(103, -100)));
+    EXPECT_FALSE(stroke.HitTest(QPoint(100, -103)));
 
     // Drawn as a dot of the pen's width around the point.
     const QImage page = Paint(stroke);
@@ -60,7 +60,7 @@ TEST(Freehand, PressAndReleaseWithoutMovementGivesAHittableDot)
     unowned.TrackCreate(QPoint(5, 5));
     unowned.EndCreate(QPoint(5, 5));
     EXPECT_EQ(unowned.Points().size(), 1u);
-    EXPECT_EQ(unowned.HitTest(QPoint(1, 1)), 0);
+    EXPECT_FALSE(unowned.HitTest(QPoint(1, 1)));
     EXPECT_EQ(DarkPixels(Paint(unowned)), 0);
 }
 
@@ -87,14 +87,14 @@ TEST(Freehand, DrawsItsPolylineAndHandlesWhenSelected)
 
     // Selected, every point gets a handle: the end point's square shows
     // beside the vertical last segment.
-    stroke.SetSelected(1);
+    stroke.SetSelected(true);
     const QRect besideEnd(143, 113, 5, 15);
     EXPECT_EQ(DarkPixels(plain.copy(besideEnd)), 0);
     EXPECT_GT(DarkPixels(Paint(stroke).copy(besideEnd)), 2);
 
-    EXPECT_EQ(stroke.HitTest(QPoint(80, -21)), 1);
-    EXPECT_EQ(stroke.HitTest(QPoint(150, -80)), 1);
-    EXPECT_EQ(stroke.HitTest(QPoint(80, -60)), 0);
+    EXPECT_TRUE(stroke.HitTest(QPoint(80, -21)));
+    EXPECT_TRUE(stroke.HitTest(QPoint(150, -80)));
+    EXPECT_FALSE(stroke.HitTest(QPoint(80, -60)));
 }
 
 TEST(Freehand, MovesWholeOrByTheGrabbedPoint)
@@ -120,7 +120,7 @@ TEST(Freehand, MovesWholeOrByTheGrabbedPoint)
     near.TrackCreate(QPoint(90, -90));
     near.TrackCreate(QPoint(47, -46));
     near.EndCreate(QPoint(200, -200));
-    ASSERT_EQ(near.GrabHandle(QPoint(50, -49)), 1);
+    ASSERT_TRUE(near.GrabHandle(QPoint(50, -49)));
     EXPECT_EQ(near.GrabbedPoint(), QPoint(47, -46));
     EXPECT_TRUE(near.IsSelected());
     near.MoveBy(5, -5);
@@ -135,10 +135,10 @@ TEST(Freehand, MovesWholeOrByTheGrabbedPoint)
     CFreehand far(2, &engine);
     far.BeginCreate(QPoint(0, 0));
     far.EndCreate(QPoint(100, 0));
-    EXPECT_EQ(far.GrabHandle(QPoint(6, 0)), 0);
+    EXPECT_FALSE(far.GrabHandle(QPoint(6, 0)));
     EXPECT_FALSE(far.IsHandleGrabbed());
-    far.SetSelectable(0);
-    EXPECT_EQ(far.GrabHandle(QPoint(0, 0)), 0);
+    far.SetSelectable(false);
+    EXPECT_FALSE(far.GrabHandle(QPoint(0, 0)));
 }
 
 TEST(Freehand, DragBoxSelection)
@@ -147,23 +147,23 @@ TEST(Freehand, DragBoxSelection)
     CDrawingEngine engine;
     CFreehand single(1, &engine);
     single.BeginCreate(QPoint(500, -500));
-    EXPECT_EQ(single.Intersects(LRect(0, 0, 10, -10)), 1);
-    EXPECT_EQ(single.SelectIfIntersects(LRect(0, 0, 10, -10)), 1);
+    EXPECT_TRUE(single.Intersects(LRect(0, 0, 10, -10)));
+    EXPECT_TRUE(single.SelectIfIntersects(LRect(0, 0, 10, -10)));
     CFreehand empty(1, &engine);
-    EXPECT_EQ(empty.Intersects(LRect(0, 0, 1, -1)), 1);
+    EXPECT_TRUE(empty.Intersects(LRect(0, 0, 1, -1)));
 
     // All points on one y: still met by a box crossing that y.
     CFreehand flat(1, &engine);
     flat.BeginCreate(QPoint(10, -50));
     flat.TrackCreate(QPoint(40, -50));
     flat.EndCreate(QPoint(80, -50));
-    EXPECT_EQ(flat.Intersects(LRect(0, -40, 100, -60)), 1);
-    EXPECT_EQ(flat.Intersects(LRect(0, -60, 100, -70)), 0);
-    EXPECT_EQ(flat.Intersects(LRect(90, -40, 100, -60)), 0);
+    EXPECT_TRUE(flat.Intersects(LRect(0, -40, 100, -60)));
+    EXPECT_FALSE(flat.Intersects(LRect(0, -60, 100, -70)));
+    EXPECT_FALSE(flat.Intersects(LRect(90, -40, 100, -60)));
     CFreehand vertical(1, &engine);
     vertical.BeginCreate(QPoint(30, 0));
     vertical.EndCreate(QPoint(30, -90));
-    EXPECT_EQ(vertical.Intersects(LRect(0, -40, 100, -60)), 1);
+    EXPECT_TRUE(vertical.Intersects(LRect(0, -40, 100, -60)));
 
     EXPECT_EQ(flat.GetBounds(), LRect(10, -50, 80, -50));
     EXPECT_EQ(flat.GetTopLeft(), QPoint(10, -50));
@@ -186,14 +186,14 @@ TEST(Freehand, PointEditsCopiesAndTheFileForm)
     EXPECT_EQ(stroke.Points(), (std::vector<QPoint>{{1, -1}, {20, -20}, {3, -3}}));
 
     stroke.SetName(QStringLiteral("scribble"));
-    stroke.SetSelectable(0);
+    stroke.SetSelectable(false);
     auto copy = std::dynamic_pointer_cast<CFreehand>(stroke.Clone());
     ASSERT_TRUE(copy);
     EXPECT_EQ(copy->Points(), stroke.Points());
     EXPECT_EQ(copy->PenWidth(), 3);
     EXPECT_EQ(copy->GetName(), QStringLiteral("scribble"));
-    EXPECT_EQ(copy->IsSelectable(), 1);
-    EXPECT_EQ(copy->IsOverlapExempt(), 1);
+    EXPECT_TRUE(copy->IsSelectable());
+    EXPECT_TRUE(copy->IsOverlapExempt());
     copy->MoveBy(1, 1);
     EXPECT_EQ(stroke.Points()[0], QPoint(1, -1));
 

@@ -112,7 +112,7 @@ TEST(ImagePrimitive, AddedJpegTakesItsNaturalSizeAtTheOriginAndDrawsUpright)
     EXPECT_EQ(image->GetBottomRight(), QPoint(300, -150));
     EXPECT_EQ(image->Width(), 300);
     EXPECT_EQ(image->Height(), 150);
-    EXPECT_EQ(image->IsBmp(), 0);
+    EXPECT_FALSE(image->IsBmp());
     EXPECT_EQ(image->GetDescription(),
               QStringLiteral("Image : (  0.0,  0.0 ) x (  3.0,  1.5 )   w =   3.0 h =   1.5"));
     // Stored as blue, green, red with the bottom row first: the first pixel
@@ -122,7 +122,7 @@ TEST(ImagePrimitive, AddedJpegTakesItsNaturalSizeAtTheOriginAndDrawsUpright)
     EXPECT_LT(image->Pixels()[2], 15);
     EXPECT_TRUE(prompter.messages.isEmpty());
 
-    image->SetSelected(0);
+    image->SetSelected(false);
     QImage page = Paint(*image);
     EXPECT_TRUE(Near(page.pixel(20, 20), kRed));
     EXPECT_TRUE(Near(page.pixel(280, 20), kGreen));
@@ -163,7 +163,7 @@ TEST(ImagePrimitive, FileNamesChooseTheDecoderAndFailuresSayWhy)
     EXPECT_EQ(image.Width(), 300);
     EXPECT_TRUE(image.LoadFile(home.FilePath(QStringLiteral("pic.Bmp"))));
     EXPECT_EQ(image.Width(), 4);
-    EXPECT_EQ(image.IsBmp(), 1);
+    EXPECT_TRUE(image.IsBmp());
     EXPECT_EQ(C2(image), QPoint(4, -2));
     // ".jpeg" goes through libjpeg too: only its pictures keep their pixels.
     EXPECT_TRUE(image.LoadFile(home.FilePath(QStringLiteral("long.jpeg"))));
@@ -309,7 +309,7 @@ TEST(ImagePrimitive, MissingPathsAreLookedUpByBareNameThenReported)
     EXPECT_EQ(C2(missing), QPoint(25, -25));
     // It keeps its name for the next save, and shows nothing, not even handles.
     EXPECT_EQ(StoredFileName(Stored(missing)), "/gone/away.jpg");
-    missing.SetSelected(1);
+    missing.SetSelected(true);
     QImage canvas(200, 100, QImage::Format_RGB32);
     canvas.fill(Qt::white);
     const QImage blank = canvas;
@@ -333,7 +333,7 @@ TEST(ImagePrimitive, CornerDragsNeverTurnTheBoxOverAndUndoRestoresIt)
 
     // Grab the top-left corner (0, 0) and drag it past the bottom-right one
     // in x: x keeps its value, y (still above -150) is taken.
-    ASSERT_EQ(image->GrabHandle(QPoint(2, -3)), 1);
+    ASSERT_TRUE(image->GrabHandle(QPoint(2, -3)));
     image->MoveBy(400, 10);
     EXPECT_EQ(C1(*image), QPoint(0, 10));
     EXPECT_EQ(image->GrabbedPoint(), QPoint(0, 10));
@@ -345,14 +345,14 @@ TEST(ImagePrimitive, CornerDragsNeverTurnTheBoxOverAndUndoRestoresIt)
 
     // The opposite corner works the same way.
     image->SettleSelection();
-    ASSERT_EQ(image->GrabHandle(QPoint(300, -150)), 1);
+    ASSERT_TRUE(image->GrabHandle(QPoint(300, -150)));
     image->MoveBy(-400, 50);
     EXPECT_EQ(C2(*image), QPoint(300, -100));
 
     // A box that has no width cannot get one by dragging.
     image->SetCorners(QPoint(50, 0), QPoint(50, -100));
     image->SettleSelection();
-    ASSERT_EQ(image->GrabHandle(QPoint(50, 0)), 1);
+    ASSERT_TRUE(image->GrabHandle(QPoint(50, 0)));
     image->MoveBy(30, 5);
     EXPECT_EQ(C1(*image), QPoint(50, 5));
 
@@ -370,8 +370,8 @@ TEST(ImagePrimitive, CornerDragsNeverTurnTheBoxOverAndUndoRestoresIt)
     EXPECT_TRUE(prompter.messages.isEmpty()) << prompter.messages.join('|').toStdString();
 
     // An unselectable image grabs nothing.
-    image->SetSelectable(0);
-    EXPECT_EQ(image->GrabHandle(QPoint(0, 0)), 0);
+    image->SetSelectable(false);
+    EXPECT_FALSE(image->GrabHandle(QPoint(0, 0)));
 }
 
 // A corner drag as the Selection tool makes it, undone and redone by the
@@ -424,7 +424,7 @@ TEST(ImagePrimitive, CopyOfAStretchedImageHasItsNaturalSizeAtCornerOne)
     ASSERT_TRUE(image.LoadFile(home.FilePath(QStringLiteral("quad.jpg"))));
     image.SetCorners(QPoint(40, -60), QPoint(640, -360));
     image.SetName(QStringLiteral("logo"));
-    image.SetSelectable(0);
+    image.SetSelectable(false);
 
     auto copy = std::dynamic_pointer_cast<CImagePrimitive>(image.Clone());
     ASSERT_TRUE(copy);
@@ -432,7 +432,7 @@ TEST(ImagePrimitive, CopyOfAStretchedImageHasItsNaturalSizeAtCornerOne)
     EXPECT_EQ(C2(*copy), QPoint(340, -210));
     EXPECT_EQ(copy->FileName(), image.FileName());
     EXPECT_EQ(copy->GetName(), QStringLiteral("logo"));
-    EXPECT_EQ(copy->IsSelectable(), 1);
+    EXPECT_TRUE(copy->IsSelectable());
     EXPECT_EQ(copy->Owner(), &engine);
     EXPECT_TRUE(Near(Paint(*copy).pixel(330, 200), 0x808080));
 
@@ -457,14 +457,14 @@ TEST(ImagePrimitive, HitTestsAndSelectionUseTheBox)
     CDrawingEngine engine;
     CImagePrimitive image(&engine);
     image.SetCorners(QPoint(0, 0), QPoint(300, -150));
-    EXPECT_EQ(image.HitTest(QPoint(150, -75)), 1);
-    EXPECT_EQ(image.HitTest(QPoint(302, 2)), 1);
-    EXPECT_EQ(image.HitTest(QPoint(303, -75)), 0);
-    EXPECT_EQ(image.Intersects(LRect(290, -140, 400, -300)), 1);
-    EXPECT_EQ(image.Intersects(LRect(300, 0, 400, -300)), 0);
+    EXPECT_TRUE(image.HitTest(QPoint(150, -75)));
+    EXPECT_TRUE(image.HitTest(QPoint(302, 2)));
+    EXPECT_FALSE(image.HitTest(QPoint(303, -75)));
+    EXPECT_TRUE(image.Intersects(LRect(290, -140, 400, -300)));
+    EXPECT_FALSE(image.Intersects(LRect(300, 0, 400, -300)));
     CImagePrimitive unowned;
     unowned.SetCorners(QPoint(0, 0), QPoint(300, -150));
-    EXPECT_EQ(unowned.HitTest(QPoint(150, -75)), 0);
+    EXPECT_FALSE(unowned.HitTest(QPoint(150, -75)));
 }
 
 TEST(ImagePrimitive, PdfHoldsPicturesAtMostAtSixHundredPixelsPerInchOfTheirPrintedSize)

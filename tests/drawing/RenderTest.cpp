@@ -27,7 +27,7 @@ protected:
     std::shared_ptr<CRectangle> AddFilled(CDrawingEngine& engine, QPoint c1, QPoint c2, ColorRef fill)
     {
         auto shape = AddShape(engine, c1, c2);
-        shape->SetHollowFill(0);
+        shape->SetHollowFill(false);
         shape->SetFillColor(fill);
         return shape;
     }
@@ -76,10 +76,10 @@ TEST_F(RenderTest, FillHollowAndOutlineOfEachShape)
     auto hollowEllipse = AddShape<CEllipse>(engine, QPoint(420, -120), QPoint(530, -230));
     auto hollowRound = AddShape<CRoundedRect>(engine, QPoint(620, -120), QPoint(730, -230));
     auto filledEllipse = AddShape<CEllipse>(engine, QPoint(20, -300), QPoint(130, -400));
-    filledEllipse->SetHollowFill(0);
+    filledEllipse->SetHollowFill(false);
     filledEllipse->SetFillColor(MakeColorRef(255, 0, 0));
     auto filledLine = AddShape<CLine>(engine, QPoint(200, -300), QPoint(350, -450));
-    filledLine->SetHollowFill(0);
+    filledLine->SetHollowFill(false);
     filledLine->SetFillColor(MakeColorRef(255, 0, 0));
 
     QImage image = WhiteCanvas();
@@ -105,7 +105,7 @@ TEST_F(RenderTest, HandlesShowOnSelectedShapesAndTheGrabbedOneIsFilled)
     RenderInto(image, engine);
     EXPECT_EQ(ViewPixel(image, 298, -102), kRed); // unselected: no handle
 
-    rect->SetSelected(1);
+    rect->SetSelected(true);
     image = WhiteCanvas();
     RenderInto(image, engine);
     for (const QPoint& corner : {QPoint(300, -100), QPoint(300, -300), QPoint(100, -300), QPoint(100, -100)}) {
@@ -129,7 +129,7 @@ TEST_F(RenderTest, HandlesShowOnSelectedShapesAndTheGrabbedOneIsFilled)
     // handle is filled all the same.
     view.zoom = 30;
     rect->SetCorners(QPoint(105, -105), QPoint(305, -305));
-    rect->SetSelected(0);
+    rect->SetSelected(false);
     ASSERT_TRUE(rect->GrabHandle(QPoint(32, -32)));
     image = WhiteCanvas(200, 200);
     RenderInto(image, engine);
@@ -140,10 +140,10 @@ TEST_F(RenderTest, DragBoxDrawsLightGreyOnlyForTheRectangle)
 {
     CDrawingEngine engine;
     auto box = AddShape(engine, QPoint(100, -100), QPoint(300, -300), 4);
-    box->MarkDragBox(1);
+    box->MarkDragBox(true);
     EXPECT_TRUE(box->IsOverlapExempt());
     auto round = AddShape<CRoundedRect>(engine, QPoint(400, -100), QPoint(600, -300), 4);
-    round->MarkDragBox(1);
+    round->MarkDragBox(true);
     QImage image = WhiteCanvas();
     RenderInto(image, engine);
     EXPECT_TRUE(NearViewPixel(image, 100, -200, kGrey));
@@ -178,7 +178,7 @@ TEST_F(RenderTest, PrintingDrawsAtFullSizeWithoutPageOrHandles)
     CDrawingEngine engine;
     engine.SetView(&view);
     auto rect = AddFilled(engine, QPoint(100, -100), QPoint(200, -200), MakeColorRef(255, 0, 0));
-    rect->SetSelected(1);
+    rect->SetSelected(true);
     QImage image = WhiteCanvas();
     image.fill(kCyan);
     RenderInto(image, engine, true);

@@ -16,22 +16,22 @@ TEST_F(ShapeTest, SelectionRulesRespectSelectableAndGrabbedHandles)
 {
     CDrawingEngine engine;
     auto rect = AddShape(engine, QPoint(0, 0), QPoint(100, -100));
-    rect->SetSelectable(0);
-    rect->SetSelected(1);
+    rect->SetSelectable(false);
+    rect->SetSelected(true);
     EXPECT_FALSE(rect->IsSelected());
     // A grab can still be set on an unselectable shape by the corner code only
     // when selectable; make it selectable, grab, then make it unselectable.
-    rect->SetSelectable(1);
+    rect->SetSelectable(true);
     ASSERT_TRUE(rect->GrabHandle(QPoint(0, 0)));
     EXPECT_TRUE(rect->IsSelected()); // grabbed counts as selected
     EXPECT_TRUE(rect->IsHandleGrabbed());
-    rect->SetSelectable(0);
-    rect->SetSelected(0); // deselecting ignores the flag and drops the grab
+    rect->SetSelectable(false);
+    rect->SetSelected(false); // deselecting ignores the flag and drops the grab
     EXPECT_FALSE(rect->IsHandleGrabbed());
     EXPECT_FALSE(rect->IsSelected());
     EXPECT_FALSE(rect->GrabHandle(QPoint(0, 0))); // unselectable grabs nothing
 
-    rect->SetSelectable(1);
+    rect->SetSelectable(true);
     ASSERT_TRUE(rect->GrabHandle(QPoint(100, -100)));
     rect->SettleSelection();
     EXPECT_FALSE(rect->IsHandleGrabbed());
@@ -48,10 +48,10 @@ TEST_F(ShapeTest, CloneKeepsLooksButIsFreshlySelectableMoveableAndUnselected)
     ellipse->SetFillColor(MakeColorRef(4, 5, 6));
     ellipse->SetTextColor(MakeColorRef(7, 8, 9));
     ellipse->SetCreatedFromTemplate(1);
-    ellipse->SetHollowFill(0);
-    ellipse->SetSelected(1);
-    ellipse->SetMoveable(0);
-    ellipse->SetSelectable(0);
+    ellipse->SetHollowFill(false);
+    ellipse->SetSelected(true);
+    ellipse->SetMoveable(false);
+    ellipse->SetSelectable(false);
 
     const auto copy = std::dynamic_pointer_cast<CEllipse>(ellipse->Clone());
     ASSERT_TRUE(copy);
@@ -67,7 +67,7 @@ TEST_F(ShapeTest, CloneKeepsLooksButIsFreshlySelectableMoveableAndUnselected)
     EXPECT_EQ(copy->CreatedFromTemplate(), 1);
     EXPECT_EQ(copy->GetRect(), LRect(10, -20, 30, -40));
     EXPECT_EQ(copy->PenWidth(), 3);
-    EXPECT_EQ(copy->HollowFill(), 0);
+    EXPECT_FALSE(copy->HollowFill());
     EXPECT_EQ(copy->Owner(), &engine);
 
     // Every kind clones to its own kind.
@@ -84,7 +84,7 @@ TEST_F(ShapeTest, HandlesGrabWithinToleranceAndMoveTheirCorner)
     auto rect = AddShape(engine, QPoint(0, 0), QPoint(100, -100));
 
     EXPECT_TRUE(rect->GrabHandle(QPoint(105, 5))); // 5 away: near (x2, y1)
-    rect->SetSelected(0);
+    rect->SetSelected(false);
     EXPECT_FALSE(rect->GrabHandle(QPoint(106, 0))); // 6 away: not near
     ASSERT_TRUE(rect->GrabHandle(QPoint(100, 0)));
     rect->MoveBy(10, 10);
@@ -99,7 +99,7 @@ TEST_F(ShapeTest, HandlesGrabWithinToleranceAndMoveTheirCorner)
     view.zoom = 300;
     auto other = AddShape(engine, QPoint(300, -300), QPoint(400, -400));
     EXPECT_TRUE(other->GrabHandle(QPoint(3 * 311, 3 * -300)));
-    other->SetSelected(0);
+    other->SetSelected(false);
     EXPECT_FALSE(other->GrabHandle(QPoint(3 * 312, 3 * -300)));
 
     // Without a grab, the whole shape moves; a grabbed point that no longer
@@ -158,14 +158,14 @@ TEST_F(ShapeTest, EachShapeSurvivesAFileRoundTrip)
     auto round = AddShape<CRoundedRect>(engine, QPoint(-5, 5), QPoint(50, -60), 2);
     auto ellipse = AddShape<CEllipse>(engine, QPoint(0, 0), QPoint(850, -1100), 4);
     auto line = AddShape<CLine>(engine, QPoint(700, -10), QPoint(20, -900), 1);
-    rect->SetHollowFill(0);
+    rect->SetHollowFill(false);
     rect->SetFillColor(MakeColorRef(10, 200, 30));
     round->SetLineColor(MakeColorRef(255, 128, 0));
     ellipse->SetTextColor(MakeColorRef(0, 0, 255));
     ellipse->SetName(QStringLiteral(" spaced <name> & \"quotes\" "));
     line->SetSegmentName(QStringLiteral("Größe"));
-    line->SetSelectable(0);
-    line->SetMoveable(0);
+    line->SetSelectable(false);
+    line->SetMoveable(false);
     rect->SetCreatedFromTemplate(1);
 
     pugi::xml_document doc;
@@ -207,7 +207,7 @@ TEST_F(ShapeTest, LoadingKeepsDefaultsForMissingValuesAndUsesTheFirstTwoPoints)
     pugi::xml_document doc;
     CLine line(7, &engine);
     line.SetLineColor(MakeColorRef(9, 9, 9));
-    line.SetSelectable(1);
+    line.SetSelectable(true);
     const pugi::xml_node element = LoadPrimitive(doc, R"(<PRIMITIVE>
         <PRIMTYPE>CLine</PRIMTYPE>
         <FGCOLORR>200</FGCOLORR><FGCOLORG>100</FGCOLORG>
@@ -244,7 +244,7 @@ TEST_F(ShapeTest, HostileValuesAreClampedNotTrusted)
     </PRIMITIVE>)");
     EXPECT_EQ(rect.Persist(false, element), 1);
     EXPECT_EQ(rect.PenWidth(), 0);
-    EXPECT_EQ(rect.HollowFill(), 1);
+    EXPECT_TRUE(rect.HollowFill());
     EXPECT_FALSE(rect.IsMoveable());
     const LRect r = rect.GetRect();
     EXPECT_LE(std::abs(r.left), kMaxLabelCoordinate);

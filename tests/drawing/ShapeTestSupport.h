@@ -16,7 +16,7 @@
 class CZoomView : public ILabelView
 {
 public:
-    explicit CZoomView(int zoom = 100) : zoom(zoom) {}
+    explicit CZoomView(int percent = 100) : zoom(percent) {}
     int ZoomPercent() const override { return zoom; }
     void InvalidateView(bool) override { ++invalidations; }
     int zoom;
@@ -35,7 +35,7 @@ protected:
         shape->SetCorners(c1, c2);
         shape->SetLineColor(MakeColorRef(0, 0, 0));
         shape->SetFillColor(MakeColorRef(255, 0, 0));
-        shape->SetHollowFill(1);
+        shape->SetHollowFill(true);
         engine.Append(shape);
         return shape;
     }

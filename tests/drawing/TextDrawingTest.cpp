@@ -356,7 +356,7 @@ TEST_F(TextTest, HandlesSitOnTheTurnedBoxAndAreLeftOutWhenPrinting)
         auto text = MakeText(engine, QStringLiteral("Handles"), kAnchor, 90);
         text->SetTextColor(MakeColorRef(255, 0, 0));
         engine.Append(text);
-        text->SetSelected(1);
+        text->SetSelected(true);
         QImage image = WhiteCanvas(600, 600);
         RenderInto(image, engine, printing);
         const QRect box = DeviceRect(text->BoundingBox());
@@ -405,7 +405,7 @@ TEST_F(TextTest, ReshapingTextMovesOnlyTheAnchorAndNeverScalesIt)
     EXPECT_EQ(BoxSize(*text), size);
 
     // Without a grab, the whole text moves.
-    text->SetSelected(0);
+    text->SetSelected(false);
     text->MoveBy(-10, 10);
     EXPECT_EQ(text->Anchor(), anchor + QPoint(-10, 35));
 }

@@ -53,7 +53,7 @@ protected:
 TEST_F(UndoTest, TheDocumentUndoesItsFortyNewestCommands)
 {
     auto shape = AddShape(engine, QPoint(0, 0), QPoint(100, -100));
-    shape->SetSelected(1);
+    shape->SetSelected(true);
     for (int i = 0; i < 41; ++i)
         ArrowKey(1, 0);
     int undone = 0;
@@ -136,8 +136,8 @@ TEST_F(UndoTest, MoveUndoRedoAndAShiftArrowOfTwenty)
 {
     auto a = AddShape(engine, QPoint(0, 0), QPoint(100, -100));
     auto b = AddShape(engine, QPoint(200, 0), QPoint(300, -100));
-    a->SetSelected(1);
-    b->SetSelected(1);
+    a->SetSelected(true);
+    b->SetSelected(true);
     Drag(QPoint(50, -50), {QPoint(3, -4), QPoint(7, -6)}); // both drag together
     EXPECT_EQ(a->GetRect(), LRect(10, -10, 110, -110));
     EXPECT_EQ(b->GetRect(), LRect(210, -10, 310, -110));
@@ -159,10 +159,10 @@ TEST_F(UndoTest, UndoOfAMoveWhoseShapeWasCutStillSucceeds)
 {
     auto a = AddShape(engine, QPoint(0, 0), QPoint(100, -100));
     auto b = AddShape(engine, QPoint(200, 0), QPoint(300, -100));
-    a->SetSelected(1);
-    b->SetSelected(1);
+    a->SetSelected(true);
+    b->SetSelected(true);
     ArrowKey(10, 0);
-    b->SetSelected(0);
+    b->SetSelected(false);
     engine.Cut();
     ASSERT_TRUE(processor.Undo());
     EXPECT_EQ(b->GetRect(), LRect(200, 0, 300, -100));
@@ -174,8 +174,8 @@ TEST_F(UndoTest, ReshapeUndoRedoUndo)
 {
     auto rect = AddShape(engine, QPoint(0, 0), QPoint(100, -100));
     auto other = AddShape(engine, QPoint(300, 0), QPoint(400, -100));
-    other->SetSelected(1);
-    rect->SetSelected(1);
+    other->SetSelected(true);
+    rect->SetSelected(true);
     // Press on rect's corner (x2, y2): a grab deselects the rest.
     Drag(QPoint(100, -100), {QPoint(20, 0), QPoint(0, -30)});
     EXPECT_EQ(rect->GetRect(), LRect(0, 0, 120, -130));
@@ -198,7 +198,7 @@ TEST_F(UndoTest, HandleDragReshapesOneAndMovesTheOtherSelectedMoveFirst)
     auto rect = AddShape<CEllipse>(engine, QPoint(0, 0), QPoint(100, -100));
     auto other = AddShape(engine, QPoint(300, 0), QPoint(400, -100));
     engine.BeginPendingCommands();
-    other->SetSelected(1);
+    other->SetSelected(true);
     ASSERT_TRUE(rect->GrabHandle(QPoint(0, 0)));
     engine.MoveSelected(-10, 10);
     EXPECT_EQ(engine.PendingReshape()->ClassCode(), 5);
@@ -228,8 +228,8 @@ TEST_F(UndoTest, DeleteUndoRestoresTheStackingOrder)
     };
     engine.DeleteSelected(); // nothing selected: no command
     EXPECT_EQ(processor.Count(), 0);
-    shapes[1]->SetSelected(1);
-    shapes[3]->SetSelected(1);
+    shapes[1]->SetSelected(true);
+    shapes[3]->SetSelected(true);
     doc.SetModifiedFlag(false);
     engine.DeleteSelected();
     EXPECT_EQ(order(), QStringLiteral("AC"));
@@ -243,7 +243,7 @@ TEST_F(UndoTest, DeleteUndoRestoresTheStackingOrder)
     // Undone, cut to the clipboard, then redone and undone again: the
     // primitive comes back once and drawn by this engine.
     engine.DeselectAll();
-    shapes[1]->SetSelected(1);
+    shapes[1]->SetSelected(true);
     engine.Cut();
     EXPECT_EQ(order(), QStringLiteral("ACD"));
     ASSERT_TRUE(processor.Redo());
@@ -256,7 +256,7 @@ TEST_F(UndoTest, RestackAndAttributeChangesMarkTheLabelModified)
 {
     auto a = AddShape(engine, QPoint(0, 0), QPoint(10, -10));
     auto b = AddShape(engine, QPoint(20, 0), QPoint(30, -10));
-    a->SetSelected(1);
+    a->SetSelected(true);
     doc.SetModifiedFlag(false);
     engine.Restack(RestackKind::MoveToBottom); // already at the bottom
     EXPECT_FALSE(doc.IsModified());
@@ -268,7 +268,7 @@ TEST_F(UndoTest, RestackAndAttributeChangesMarkTheLabelModified)
     engine.DeselectAll();
     engine.SetSelectedLineColour(MakeColorRef(1, 2, 3)); // nothing selected
     EXPECT_FALSE(doc.IsModified());
-    b->SetSelected(1);
+    b->SetSelected(true);
     engine.SetSelectedLineColour(MakeColorRef(1, 2, 3));
     EXPECT_TRUE(doc.IsModified());
 

@@ -47,7 +47,7 @@ TEST(SvgCompactionTest, ExportDrawsWhatTheWriterDrawsInAFractionOfItsSize)
         default: shape = std::make_shared<CLine>(1 + i % 3, &engine); break;
         }
         shape->SetCorners(QPoint(20 * i, -25 * i), QPoint(20 * i + 60, -25 * i - 45));
-        shape->SetHollowFill(i % 2);
+        shape->SetHollowFill(i % 2 != 0);
         shape->SetFillColor(MakeColorRef(6 * i, 100, 255 - 6 * i));
         engine.Append(shape);
     }

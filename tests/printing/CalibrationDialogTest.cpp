@@ -21,7 +21,7 @@ protected:
         CPreferences::Instance().SetCalibration(PrinterCalibration{QStringLiteral("Label Inkjet"), 0.1, 0.2, 1.01});
         dialog = std::make_unique<CPrinterCalibrationDlg>(
             QStringList{QStringLiteral("Office Laser"), QStringLiteral("Label Inkjet")}, QStringLiteral("Office Laser"),
-            [this](const QString& printer) { testPages << printer; });
+            [this](const QString& printerName) { testPages << printerName; });
         dialog->show();
         printer = dialog->findChild<QComboBox*>(QStringLiteral("Printer"));
         units = dialog->findChild<QComboBox*>(QStringLiteral("Units"));

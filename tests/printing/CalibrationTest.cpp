@@ -33,7 +33,7 @@ protected:
         auto rect = std::make_shared<CRectangle>(1, &doc.Engine());
         rect->SetCorners(QPoint(50, -50), QPoint(250, -150));
         rect->SetFillColor(MakeColorRef(0, 0, 0));
-        rect->SetHollowFill(0);
+        rect->SetHollowFill(false);
         doc.Engine().Append(rect);
     }
 

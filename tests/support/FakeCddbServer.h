@@ -24,8 +24,8 @@ struct FakeHttpRequest
 struct FakeHttpResponse
 {
     using Headers = QList<QPair<QByteArray, QByteArray>>;
-    FakeHttpResponse(int status = 200, QByteArray body = {}, Headers headers = {}, int delayMs = 0)
-        : status(status), body(std::move(body)), headers(std::move(headers)), delayMs(delayMs) {}
+    FakeHttpResponse(int code = 200, QByteArray content = {}, Headers extraHeaders = {}, int delay = 0)
+        : status(code), body(std::move(content)), headers(std::move(extraHeaders)), delayMs(delay) {}
 
     int status;
     QByteArray body;

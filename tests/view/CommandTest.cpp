@@ -56,9 +56,9 @@ TEST_F(ViewTest, ContextMenuOffersTheFlagsOfTheClickedPrimitive)
 {
     auto lower = AddRect({100, -100}, {300, -300});
     auto upper = AddRect({150, -150}, {250, -250});
-    upper->SetSelectable(0);
-    upper->SetMoveable(0);
-    lower->SetSelected(1);
+    upper->SetSelectable(false);
+    upper->SetMoveable(false);
+    lower->SetSelected(true);
 
     QStringList texts;
     WhenModalOpens([&](QWidget* popup) { texts = MenuTexts(popup); });
@@ -182,7 +182,7 @@ TEST_F(ViewTest, PropertiesCommandPicksTheDialogByClass)
     EXPECT_TRUE(dynamic_cast<CGeometryRect*>(CreatePropertiesDialog(*text, *doc, nullptr).get()));
 
     // Through the command: OK in the dialog applies it.
-    rect->SetSelected(1);
+    rect->SetSelected(true);
     QString top;
     WhenModalOpens([&](QWidget* w) {
         ASSERT_TRUE(w);
@@ -201,18 +201,18 @@ TEST_F(ViewTest, ColorsPenSizeAndFontsGoToDefaultsAndSelection)
     auto other = AddRect({300, -100}, {400, -200});
     auto text = std::make_shared<CTextPrimitive>(&Engine());
     Engine().Append(text);
-    rect->SetSelected(1);
-    text->SetSelected(1);
+    rect->SetSelected(true);
+    text->SetSelected(true);
 
     const ColorChoice choice{MakeColorRef(255, 0, 0), MakeColorRef(1, 2, 3), MakeColorRef(0, 0, 255), 0};
-    CColorPickerDialog dialog(choice);
-    EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Colors"));
-    EXPECT_EQ(dialog.Choice(), choice) << "a colour off the list is added to it";
-    ApplyColorChoice(*doc, dialog.Choice());
+    CColorPickerDialog colors(choice);
+    EXPECT_EQ(colors.windowTitle(), QStringLiteral("Colors"));
+    EXPECT_EQ(colors.Choice(), choice) << "a colour off the list is added to it";
+    ApplyColorChoice(*doc, colors.Choice());
     EXPECT_EQ(CurrentColorChoice(), choice);
     EXPECT_EQ(rect->LineColor(), choice.line);
     EXPECT_EQ(rect->FillColor(), choice.fill);
-    EXPECT_EQ(rect->HollowFill(), 0);
+    EXPECT_FALSE(rect->HollowFill());
     EXPECT_EQ(text->TextColor(), choice.text);
     EXPECT_NE(other->LineColor(), choice.line);
     EXPECT_TRUE(doc->IsModified());
@@ -273,7 +273,7 @@ TEST_F(ViewTest, FlagCommandsAndRestackEnabling)
     auto a = AddRect({100, -100}, {200, -200});
     auto b = AddRect({300, -100}, {400, -200});
     EXPECT_FALSE(view->IsCommandEnabled(CommandId::Raise));
-    a->SetSelected(1);
+    a->SetSelected(true);
     EXPECT_TRUE(view->IsCommandEnabled(CommandId::Raise));
     view->OnCommand(CommandId::MoveToTop);
     EXPECT_EQ(Engine().Primitives().back(), a);
@@ -359,7 +359,7 @@ TEST_F(ViewTest, PaintsThePageAndCascadesInAWindowArea)
 {
     auto rect = AddRect({100, -100}, {200, -200});
     rect->SetFillColor(MakeColorRef(0, 0, 255));
-    rect->SetHollowFill(0);
+    rect->SetHollowFill(false);
     view->SetZoom(200);
     QImage shot = view->viewport()->grab().toImage();
     EXPECT_EQ(shot.pixelColor(Px({190, -190})), QColor(Qt::blue));

@@ -14,8 +14,8 @@ TEST_F(ViewTest, PressOnSelectedKeepsSelectionAndShiftToggles)
     auto a = AddRect({100, -100}, {200, -200});
     auto b = AddRect({300, -100}, {400, -200});
     auto c = AddRect({500, -100}, {600, -200});
-    a->SetSelected(1);
-    b->SetSelected(1);
+    a->SetSelected(true);
+    b->SetSelected(true);
 
     // Pressing on one of two selected primitives keeps both and drags both.
     Drag({150, -150}, {170, -150});
@@ -55,7 +55,7 @@ TEST_F(ViewTest, DragSelectionReplacesOrAddsAndReturnsToSelection)
 {
     auto a = AddRect({100, -100}, {200, -200});
     auto b = AddRect({400, -100}, {500, -200});
-    b->SetSelected(1);
+    b->SetSelected(true);
     const size_t count = Engine().Primitives().size();
 
     CCovermintView::SelectTool(CommandId::ToolDragSelection);
@@ -122,16 +122,16 @@ TEST_F(ViewTest, UnmoveablePrimitiveStaysPutForDragsAndArrows)
 {
     auto a = AddRect({100, -100}, {200, -200});
     auto b = AddRect({300, -100}, {400, -200});
-    a->SetSelected(1);
-    b->SetSelected(1);
-    b->SetMoveable(0);
+    a->SetSelected(true);
+    b->SetSelected(true);
+    b->SetMoveable(false);
     Drag({150, -150}, {180, -150});
     QTest::keyClick(Port(), Qt::Key_Down);
     EXPECT_EQ(Corner1(*a), QPoint(130, -101));
     EXPECT_EQ(Corner1(*b), QPoint(300, -100));
 
     // With only unmoveable primitives selected nothing is recorded.
-    a->SetSelected(0);
+    a->SetSelected(false);
     const int before = UndoCount();
     QTest::keyClick(Port(), Qt::Key_Right);
     Drag({350, -150}, {390, -150});
@@ -159,7 +159,7 @@ TEST_F(ViewTest, ZoomLadderCommandsAndHalfUnitMoveAt200)
     // At 200% one pixel is half a label unit, rounded away from zero to 1.
     view->SetZoom(200);
     auto rect = AddRect({100, -100}, {200, -200});
-    rect->SetSelected(1);
+    rect->SetSelected(true);
     const QPoint start = Px({150, -150});
     QTest::mousePress(Port(), Qt::LeftButton, {}, start);
     QTest::mouseMove(Port(), start + QPoint(1, 0));
@@ -202,7 +202,7 @@ TEST_F(ViewTest, ArrowAndDeleteKeys)
     EXPECT_EQ(UndoCount(), 0);
     EXPECT_EQ(Engine().Primitives().size(), 1u);
 
-    rect->SetSelected(1);
+    rect->SetSelected(true);
     QTest::keyClick(Port(), Qt::Key_Up);
     EXPECT_EQ(Corner1(*rect), QPoint(100, -99));
     QTest::keyClick(Port(), Qt::Key_Down, Qt::ShiftModifier);

@@ -36,7 +36,7 @@ protected:
     std::shared_ptr<CRectangle> AddFilled(QPoint c1, QPoint c2, ColorRef fill)
     {
         auto rect = AddRect(c1, c2);
-        rect->SetHollowFill(0);
+        rect->SetHollowFill(false);
         rect->SetFillColor(fill);
         return rect;
     }
@@ -87,7 +87,7 @@ TEST_F(PageCacheTest, EveryKindOfChangeShowsAtTheNextRepaint)
         {"drag it", [&] { Drag(QPoint(110, -110), QPoint(130, -130)); }},
         {"click beside everything", [&] { Press(QPoint(420, -100)); Release(QPoint(420, -100)); }},
         {"recolour a shape the view is not told of", [&] { middle->SetFillColor(MakeColorRef(255, 255, 0)); }},
-        {"hollow a shape and update the document's views", [&] { middle->SetHollowFill(1); doc->UpdateAllViews(); }},
+        {"hollow a shape and update the document's views", [&] { middle->SetHollowFill(true); doc->UpdateAllViews(); }},
         {"thicken a pen the view is not told of", [&] { middle->SetPenWidth(12); }},
         {"lengthen a text far past its old box", [&] {
              text->SetText(QStringLiteral("a much longer line of text"));

@@ -47,7 +47,7 @@ protected:
         auto rect = AddRect(QPoint(0, 0), QPoint(60, -30));
         rect->SetFillColor(MakeColorRef(255, 0, 0));
         rect->SetLineColor(MakeColorRef(255, 0, 0));
-        rect->SetHollowFill(0);
+        rect->SetHollowFill(false);
     }
 
     QTemporaryDir dir;

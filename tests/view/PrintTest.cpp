@@ -14,8 +14,8 @@ TEST_F(ViewTest, PrintsAtPhysicalSizeWithoutHandles)
 {
     auto rect = AddRect({100, -100}, {300, -300});
     rect->SetFillColor(MakeColorRef(0, 0, 255));
-    rect->SetHollowFill(0);
-    rect->SetSelected(1);
+    rect->SetHollowFill(false);
+    rect->SetSelected(true);
     view->SetZoom(300);
 
     QTemporaryDir dir;

@@ -41,7 +41,7 @@ protected:
     void Select(const PrimitivePtr& p)
     {
         Engine().DeselectAll();
-        p->SetSelected(1);
+        p->SetSelected(true);
     }
 
     // Runs the document's Edit menu command, as the main window would.
@@ -131,7 +131,7 @@ TEST_F(UndoEveryEdit, EachEditIsOneStepThatUndoAndRedoRestoreExactly)
         Engine().SelectAll();
         Engine().DeselectAll();
         Select(rect);
-        rect->SetSelectable(1);
+        rect->SetSelectable(true);
     }
 }
 

@@ -334,7 +334,7 @@ void CCDDBDialog::EditProxy()
     CCddbClient& client = CCddbSession::Instance().Client();
     CCddbOptions options = client.Options();
     const CPreferences& preferences = CPreferences::Instance();
-    const bool inUse = preferences.ProxyInUse() != 0;
+    const bool inUse = preferences.ProxyInUse();
     options.proxyHost = inUse ? preferences.ProxyHost() : QString();
     options.proxyPort = inUse ? preferences.ProxyPort() : 0;
     options.proxyUser = inUse ? preferences.ProxyUser() : QString();

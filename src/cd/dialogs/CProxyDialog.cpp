@@ -18,7 +18,7 @@ CProxyDialog::CProxyDialog(QWidget* parent) : QDialog(parent)
     auto* form = new QFormLayout;
     m_inUse = new QCheckBox(QStringLiteral("Connect to Internet through this Proxy."));
     m_inUse->setObjectName(QStringLiteral("inUse"));
-    m_inUse->setChecked(preferences.ProxyInUse() != 0);
+    m_inUse->setChecked(preferences.ProxyInUse());
     form->addRow(m_inUse);
     m_host = AddField(form, QStringLiteral("&Host:"), QStringLiteral("host"), preferences.ProxyHost());
     m_port = AddField(form, QStringLiteral("&Port:"), QStringLiteral("port"),
@@ -51,6 +51,6 @@ void CProxyDialog::accept()
         preferences.SetProxyUser(m_user->text());
         preferences.SetProxyPassword(m_password->text());
     }
-    preferences.SetProxyInUse(inUse ? 1 : 0);
+    preferences.SetProxyInUse(inUse);
     QDialog::accept();
 }

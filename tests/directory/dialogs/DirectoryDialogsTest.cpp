@@ -388,9 +388,9 @@ TEST_F(DirectoryDialogs, HighlightFollowsTheEditedSegmentAndTheChosenName)
         dialog.show();
         EXPECT_EQ(lit(), (QList<int>{0, 1, 0}));
         QComboBox* names = dialog.SegmentList();
-        const int front = names->findText(QStringLiteral("Front"));
-        names->setCurrentIndex(front);
-        emit names->activated(front);
+        const int frontIndex = names->findText(QStringLiteral("Front"));
+        names->setCurrentIndex(frontIndex);
+        emit names->activated(frontIndex);
         EXPECT_EQ(dialog.SegmentName(), QStringLiteral("Front"));
         EXPECT_EQ(lit(), (QList<int>{1, 0, 0}));
         names->setCurrentIndex(names->findText(QStringLiteral("Back")));
@@ -409,7 +409,7 @@ TEST_F(DirectoryDialogs, HighlightFollowsTheEditedSegmentAndTheChosenName)
 TEST_F(DirectoryDialogs, ContextMenuPresetsOfferTheTypicalSize)
 {
     auto segment = AddSegment(QString());
-    segment->SetSelected(1);
+    segment->SetSelected(true);
     prompter.answers = {true, true};
     WidthPresetCommands::Apply(doc.Engine(), CommandId::WidthBack1 + 2);
     EXPECT_EQ(segment->GetName(), QStringLiteral("CDBACK"));
