@@ -27,6 +27,8 @@ constexpr int kPageOutlineWidth = 3;
 
 // Room around a primitive's box for its selection handles, in view units.
 constexpr int kHandleMargin = 8;
+// Label units are hundredths of an inch.
+constexpr double kUnitsPerPoint = 100.0 / 72.0;
 
 // The part of the view the painter's device shows, in view units.
 QRectF VisibleArea(const QPainter& painter)
@@ -42,10 +44,6 @@ QRectF VisibleArea(const QPainter& painter)
 
 std::optional<QRectF> CDrawingEngine::PaintedArea(const CPrimitive& primitive) const
 {
-    // A directory listing continues in the next segment of its name, so each
-    // one is laid out even where it cannot show.
-    if (primitive.IsDirectorySegment())
-        return std::nullopt;
     LRect box(primitive.GetTopLeft(), primitive.GetBottomRight());
     int margin = kHandleMargin;
     if (const auto* text = dynamic_cast<const CTextPrimitive*>(&primitive)) {
@@ -57,6 +55,11 @@ std::optional<QRectF> CDrawingEngine::PaintedArea(const CPrimitive& primitive) c
         margin += ToView(std::abs(box.top - box.bottom)) / 2;
     } else if (const auto* shape = dynamic_cast<const CRectangle*>(&primitive)) {
         margin += ToView(shape->PenWidth());
+        // A listing keeps its rows inside its box, but glyphs and the mark
+        // of what it leaves out reach a little past it.
+        if (const auto* listing = dynamic_cast<const IFontHolder*>(&primitive))
+            margin += int(std::ceil(ToViewD(CTextPrimitive::DrawableFont(listing->Font()).pointSize * kUnitsPerPoint)))
+                      + kHandleMargin;
     } else if (const auto* stroke = dynamic_cast<const CFreehand*>(&primitive)) {
         margin += ToView(stroke->PenWidth());
     }
@@ -71,6 +74,10 @@ namespace {
 // (view units).
 bool MayPaintInside(const CDrawingEngine& engine, const CPrimitive& primitive, const QRectF& viewArea)
 {
+    // A directory listing continues in the next segment of its name, so each
+    // one is laid out even where it cannot show.
+    if (primitive.IsDirectorySegment())
+        return true;
     const std::optional<QRectF> area = engine.PaintedArea(primitive);
     return !area || area->intersects(viewArea);
 }

@@ -119,7 +119,7 @@ public:
     int GrabTolerance() const;
     // Where the primitive can paint at the current zoom (view units, with
     // room for its pen, glyphs and handles); nothing when that is only known
-    // by drawing it, or when it depends on the rest of the label.
+    // by drawing it.
     std::optional<QRectF> PaintedArea(const CPrimitive& primitive) const;
     // While Render draws for a printer, preview or export.
     bool IsPrinting() const { return m_printing; }

@@ -1,30 +1,10 @@
 #include "view/RenderedPageCache.h"
 
-#include "directory/CDirectorySegment.h"
 #include "drawing/CTextPrimitive.h"
 
 #include <QPainter>
 #include <algorithm>
 #include <unordered_map>
-
-namespace {
-
-// A listing keeps its rows inside its box; glyphs, the frame's pen and the
-// mark of what it leaves out reach a little past it (view units).
-QRectF ListingArea(const CDirectorySegment& segment, const CDrawingEngine& engine)
-{
-    constexpr double kInchUnits = 100.0;
-    constexpr double kPointsPerInch = 72.0;
-    constexpr double kMarkRoom = 16;
-    const LRect box = segment.GetRect();
-    const double margin = engine.ToViewD(segment.PenWidth() + segment.Font().pointSize * kInchUnits / kPointsPerInch)
-                          + kMarkRoom;
-    return QRectF(engine.ToView(QPoint(box.MinX(), box.MinY())), engine.ToView(QPoint(box.MaxX(), box.MaxY())))
-        .normalized()
-        .adjusted(-margin, -margin, margin, margin);
-}
-
-} // namespace
 
 std::size_t CRenderedPageCache::FirstLive(const CDrawingEngine& engine)
 {
@@ -59,10 +39,7 @@ CRenderedPageCache::Entry CRenderedPageCache::EntryOf(CPrimitive& primitive, con
     Entry entry{&primitive, primitive.AppearanceKey(), std::nullopt};
     // Room for antialiased edges.
     constexpr int kBleed = 2;
-    std::optional<QRectF> area = engine.PaintedArea(primitive);
-    if (const auto* segment = dynamic_cast<const CDirectorySegment*>(&primitive))
-        area = ListingArea(*segment, engine);
-    if (area)
+    if (const std::optional<QRectF> area = engine.PaintedArea(primitive))
         entry.area = PageTransform(placement).mapRect(*area).toAlignedRect().adjusted(-kBleed, -kBleed, kBleed, kBleed);
     return entry;
 }
